@@ -1,0 +1,89 @@
+// The play frame, the dying sequence and the set-up of games, lives and levels.
+#include "app/game_state.h"
+#include "game/camera.h"
+#include "input/keyboard.h"
+#include "platform/clock.h"
+
+void RunPlaying()
+{
+    ReadKeyboard();
+    if (KeyState[DIK_BACK]) {
+        game_state = STATE_MAIN_MENU;
+        return;
+    }
+
+    if (KeyState[DIK_RIGHT]) {
+        player_dx = PLAYER_STEP;
+    } else if (KeyState[DIK_LEFT]) {
+        player_dx = -PLAYER_STEP;
+    } else {
+        player_dx = 0;
+    }
+
+    if (KeyState[DIK_UP]) {
+        scroll_speed -= 1;
+        if (scroll_speed < MAX_SCROLL_SPEED) scroll_speed = MAX_SCROLL_SPEED;
+        if (!engine_sound_on) engine_sound_on = 1;
+    } else if (KeyState[DIK_DOWN]) {
+        const int slowest = -(difficulty + 1);
+        scroll_speed += 1;
+        if (scroll_speed > slowest) scroll_speed = slowest;
+    }
+
+    if (fire_cooldown < FIRE_INTERVAL) fire_cooldown += 1;
+    if (KeyState[DIK_SPACE] && fire_cooldown == FIRE_INTERVAL) fire_cooldown = 0;
+}
+
+void RunDying()
+{
+    death_frames += 1;
+    if (death_frames < DEATH_FRAMES) return;
+
+    death_frames = 0;
+    lives -= 1;
+    if (lives < 0) {
+        game_state = STATE_GAME_OVER;
+    } else if (level >= MAX_LEVELS) {
+        // The tenth level was completed during this very sequence: there is
+        // no eleventh level to start, so the game is finished.
+        game_state = STATE_GAME_FINISHED;
+    } else {
+        game_state = STATE_START_LIFE;
+    }
+    fuel = FUEL_FULL;
+    PlatformSleep(DEATH_PAUSE_MS);
+}
+
+void StartLife()
+{
+    camera_y = CAMERA_START_Y;
+    camera_x = 0;
+    fire_cooldown = FIRE_INTERVAL;
+    engine_sound_on = 0;
+    game_state = STATE_PLAYING;
+}
+
+void StartNewGame()
+{
+    fuel = FUEL_FULL;
+    level = 0;
+    lives = MAX_LIVES;
+    score = 0;
+    game_state = STATE_START_LIFE;
+}
+
+void RunLevelComplete()
+{
+    if (level >= MAX_LEVELS) {
+        game_state = STATE_GAME_FINISHED;
+    } else {
+        fuel = FUEL_FULL;
+        if (lives < MAX_LIVES) lives += 1;
+        game_state = STATE_START_LIFE;
+    }
+}
+
+void RunQuit()
+{
+    game_state = STATE_CLOSING;
+}

@@ -1,0 +1,102 @@
+#include "app/shell.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/frame_clock.h"
+#include "app/game_state.h"
+#include "input/keyboard.h"
+#include "platform/window.h"
+
+int main_window = 0;
+int app_instance = 0;
+
+namespace {
+
+constexpr int SCREEN_WIDTH = 640;
+constexpr int SCREEN_HEIGHT = 480;
+
+// Indexed by game_state; the numbers without a state have no handler.
+constexpr void (*STATE_HANDLERS[STATE_COUNT])() = {
+    RunMainMenu,       // 0
+    RunNewGameMenu,    // 1
+    RunInstructions,   // 2
+    nullptr,           // 3
+    RunGameFinished,   // 4
+    RunPlaying,        // 5
+    StartLife,         // 6
+    RunQuit,           // 7
+    nullptr,           // 8: closing, the quit message is on its way
+    RunDying,          // 9
+    StartNewGame,      // 10
+    RunGameOver,       // 11
+    RunLevelComplete,  // 12
+};
+
+}  // namespace
+
+int MainWindowProc(int message, int)
+{
+    switch (message) {
+    case WM_DESTROY:
+        PlatformPostQuitMessage(0);
+        return 0;
+    case WM_CLOSE:
+        // Closing the window or a termination signal quits as Escape on the
+        // main menu does: fade out, then the quit message.
+        if (game_state != STATE_QUIT && game_state != STATE_CLOSING) {
+            game_state = STATE_QUIT;
+            PlatformPostMessage(WM_DESTROY, 0);
+        }
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+int AppStartUp()
+{
+    std::srand(MarkFrameStart());
+    OpenInput();
+    OpenKeyboard();
+    PlatformShowCursor(0);
+    return 1;
+}
+
+int AppFrame()
+{
+    MarkFrameStart();
+    if (game_state >= 0 && game_state < STATE_COUNT && STATE_HANDLERS[game_state]) {
+        STATE_HANDLERS[game_state]();
+    }
+    WaitSinceMark(FRAME_PERIOD_MS);
+    return 1;
+}
+
+int AppShutDown()
+{
+    CloseKeyboard();
+    return 1;
+}
+
+int WinMain()
+{
+    if (!PlatformOpenWindow("Wavedart", SCREEN_WIDTH, SCREEN_HEIGHT)) {
+        std::fprintf(stderr, "wavedart: cannot open the game's window\n");
+        return 1;
+    }
+    main_window = 1;
+    app_instance = 1;
+    AppStartUp();
+    PlatformMessage msg{0, 0};
+    for (;;) {
+        if (PlatformPeekMessage(&msg)) {
+            if (msg.message == WM_QUIT) break;
+            MainWindowProc(msg.message, msg.wparam);
+        }
+        AppFrame();
+    }
+    AppShutDown();
+    PlatformCloseWindow();
+    return msg.wparam;
+}

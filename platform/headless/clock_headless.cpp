@@ -1,0 +1,35 @@
+// Virtual clock: waiting moves it forward at once, so thousands of frames
+// run in a second and every run sees the same times.
+#include "platform/clock.h"
+#include "platform/headless/headless.h"
+
+namespace {
+
+uint32_t virtual_ticks = 0;
+
+}  // namespace
+
+void HeadlessSetTicks(uint32_t ticks)
+{
+    virtual_ticks = ticks;
+}
+
+uint32_t HeadlessGetTicks()
+{
+    return virtual_ticks;
+}
+
+uint32_t PlatformGetTicks()
+{
+    return virtual_ticks;
+}
+
+void PlatformSleep(uint32_t ms)
+{
+    virtual_ticks += ms;
+}
+
+void PlatformSpin()
+{
+    virtual_ticks += 1;
+}

@@ -1,0 +1,19 @@
+// Controls of the headless backend, for tests and tools.
+#pragma once
+#include <cstdint>
+
+// The keyboard snapshot that the next reads return (256 bytes, non-zero = held).
+void HeadlessSetKeys(const unsigned char* keys);
+// Holds exactly the given key codes (count of them), releasing all others.
+void HeadlessHoldKeys(const int* codes, int count);
+void HeadlessReleaseAllKeys();
+// Makes the keyboard unreadable (or readable again).
+void HeadlessSetKeyboardPresent(int present);
+
+// The virtual clock: it only moves when the game sleeps or spins.
+void HeadlessSetTicks(uint32_t ticks);
+uint32_t HeadlessGetTicks();
+
+// Called at the start of every message-loop turn, before the queue is read,
+// with the number of the turn counted from 0. Null removes it.
+void HeadlessSetTurnHook(void (*hook)(unsigned turn));

@@ -1,0 +1,66 @@
+// The SDL window and its events, one event per message-loop turn.
+#include "platform/sdl/sdl_window.h"
+#include "platform/window.h"
+
+namespace {
+
+SDL_Window* window = nullptr;
+void (*window_event_handler)(const SDL_Event* event) = nullptr;
+
+}  // namespace
+
+SDL_Window* SdlWindow()
+{
+    return window;
+}
+
+int SdlWindowHasFocus()
+{
+    return window && SDL_GetKeyboardFocus() == window;
+}
+
+void SdlSetWindowEventHandler(void (*handler)(const SDL_Event* event))
+{
+    window_event_handler = handler;
+}
+
+int PlatformOpenWindow(const char* title, int width, int height)
+{
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return 0;
+    window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+                              SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
+    if (!window) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+        return 0;
+    }
+    return 1;
+}
+
+void PlatformCloseWindow()
+{
+    if (window) SDL_DestroyWindow(window);
+    window = nullptr;
+    SDL_Quit();
+}
+
+void PlatformShowCursor(int show)
+{
+    SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void PlatformBeginTurn() {}
+
+int PlatformPollBackendMessage(PlatformMessage* msg)
+{
+    SDL_Event event;
+    if (!SDL_PollEvent(&event)) return 0;
+    if (window_event_handler) window_event_handler(&event);
+    *msg = PlatformMessage{WM_OTHER, 0};
+    if (event.type == SDL_QUIT) {
+        msg->message = WM_CLOSE;
+    } else if (event.type == SDL_WINDOWEVENT) {
+        if (event.window.event == SDL_WINDOWEVENT_CLOSE) msg->message = WM_CLOSE;
+        if (event.window.event == SDL_WINDOWEVENT_EXPOSED) msg->message = WM_PAINT;
+    }
+    return 1;
+}

@@ -1,0 +1,33 @@
+#!/bin/sh
+# Installs the Debian packages the build needs, only those that are missing.
+# Usage: install-deps.sh [play|test]
+set -eu
+
+mode="${1:-play}"
+packages="cmake make g++ pkg-config libsdl2-dev unifont"
+if [ "$mode" = "test" ]; then
+    packages="$packages googletest libgtest-dev libgmock-dev libbenchmark-dev"
+fi
+
+missing=""
+for p in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    sudo=""
+elif command -v sudo >/dev/null 2>&1; then
+    sudo="sudo"
+else
+    echo "install-deps: missing packages:$missing (run as root or install sudo)" >&2
+    exit 1
+fi
+
+echo "install-deps: installing$missing"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+# shellcheck disable=SC2086
+$sudo apt-get install -y -q --no-install-recommends $missing
