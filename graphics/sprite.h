@@ -65,3 +65,6 @@ int SetSpritePosition(Sprite* sprite, int x, int y);
 int SetSpriteVelocity(Sprite* sprite, int xv, int yv);
 int DrawSprite(Sprite* sprite, PlatformSurface* dest);
 int DrawSpriteScaled(Sprite* sprite, int draw_width, int draw_height, PlatformSurface* dest);
+// Frees every sequence array still held; the display stop calls it, so each
+// array is freed exactly once whatever pool copies were destroyed before.
+int ReleaseAllSpriteSequences();
