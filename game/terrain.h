@@ -18,8 +18,6 @@ constexpr int WORLD_HEIGHT = MAP_ROWS * TILE_SIZE;
 constexpr int BANK_COLOUR_FIRST = 197;
 constexpr int BANK_COLOUR_LAST = 230;
 
-constexpr int PALETTE_SIZE = 256;
-
 extern Sprite terrain_tiles;
 extern PaletteEntry world_palette[PALETTE_SIZE];
 
