@@ -1,5 +1,8 @@
 #include <SDL.h>
 
+#include <chrono>
+#include <thread>
+
 #include "platform/clock.h"
 
 uint32_t PlatformGetTicks()
@@ -12,4 +15,9 @@ void PlatformSleep(uint32_t ms)
     SDL_Delay(ms);
 }
 
-void PlatformSpin() {}
+// A turn of the final wait before a deadline: short enough to keep the frame
+// period to a fraction of a millisecond, long enough to leave the core idle.
+void PlatformSpin()
+{
+    std::this_thread::sleep_for(std::chrono::microseconds(100));
+}
