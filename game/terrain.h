@@ -24,6 +24,11 @@ extern PaletteEntry world_palette[PALETTE_SIZE];
 // Top row first; character code - '0' is the tile number.
 extern const char* const river_map[MAP_ROWS];
 
+// 1 when the back buffer, holding only the terrain, has a bank colour in the
+// sprite's screen rectangle taken one pixel wider and taller (the corner
+// (x + width, y + height) included).
+int TouchesBank(const Sprite& sprite);
+
 int LoadTerrain();
 void DrawTerrain();
 int DestroyTerrain();

@@ -14,3 +14,9 @@ inline void SetScreenFromWorld(Sprite* sprite)
 // The world rectangle every overlap test uses: top-left corner and frame size.
 inline int WorldLeft(const Sprite& sprite) { return sprite.vars[VAR_WORLD_X] - (sprite.width >> 1); }
 inline int WorldTop(const Sprite& sprite) { return sprite.vars[VAR_WORLD_Y] - (sprite.height >> 1); }
+
+// A world coordinate moved by a velocity: the sum in floating point, truncated.
+inline int MoveWorld(int position, float velocity)
+{
+    return static_cast<int>(static_cast<float>(position) + velocity);
+}
