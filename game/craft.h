@@ -30,3 +30,7 @@ void UpdateCraft();
 // Draws the craft while it is alive.
 void DrawCraft();
 void DestroyCraft();
+
+// 1 when the other object's world rectangle, given first to the overlap
+// test, overlaps the craft's. The craft's state is not looked at.
+int OverlapsCraft(const Sprite& other);
