@@ -1,7 +1,38 @@
 // The menus, the instructions and the two end screens.
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
 #include "app/game_state.h"
+#include "app/menu_screens.h"
+#include "graphics/display.h"
+#include "graphics/text_log.h"
 #include "input/keyboard.h"
 #include "platform/window.h"
+
+namespace {
+
+constexpr int SCORE_RIGHT_X = 380;
+constexpr int SCORE_Y = 340;
+constexpr uint32_t TEXT_WHITE = 0xFFFFFF;
+
+void ShowMenuScreen(BitmapImage* image)
+{
+    ShowScreenImage(image);
+    PresentFrame();
+}
+
+// The picture with the final score ending at x 380.
+void ShowEndScreen(BitmapImage* image)
+{
+    ShowScreenImage(image);
+    std::snprintf(text_buffer, sizeof text_buffer, "%s", FormatScoreText(score));
+    const int length = static_cast<int>(std::strlen(text_buffer));
+    DrawText(text_buffer, SCORE_RIGHT_X - 8 * length, SCORE_Y, TEXT_WHITE, back_surface);
+    PresentFrame();
+}
+
+}  // namespace
 
 void RunMainMenu()
 {
@@ -19,6 +50,7 @@ void RunMainMenu()
         game_state = STATE_INSTRUCTIONS;
         return;
     }
+    ShowMenuScreen(&main_screen);
 }
 
 void RunNewGameMenu()
@@ -36,6 +68,7 @@ void RunNewGameMenu()
             return;
         }
     }
+    ShowMenuScreen(&new_game_screen);
 }
 
 void RunInstructions()
@@ -45,6 +78,7 @@ void RunInstructions()
         game_state = STATE_MAIN_MENU;
         return;
     }
+    ShowMenuScreen(&instruction_screen);
 }
 
 void RunGameFinished()
@@ -54,6 +88,7 @@ void RunGameFinished()
         game_state = STATE_MAIN_MENU;
         return;
     }
+    ShowEndScreen(&game_finish_screen);
 }
 
 void RunGameOver()
@@ -63,4 +98,5 @@ void RunGameOver()
         game_state = STATE_MAIN_MENU;
         return;
     }
+    ShowEndScreen(&game_over_screen);
 }

@@ -1,8 +1,23 @@
 // The play frame, the dying sequence and the set-up of games, lives and levels.
 #include "app/game_state.h"
 #include "game/camera.h"
+#include "graphics/display.h"
+#include "graphics/transition.h"
 #include "input/keyboard.h"
 #include "platform/clock.h"
+
+namespace {
+
+// The picture fades out, then both surfaces are cleared so that nothing of
+// it comes back with the next palette.
+void FadeToBlack()
+{
+    ScreenTransition(TRANSITION_FADE_BLACK, nullptr, 0);
+    FillSurface(primary_surface, 0, nullptr);
+    FillSurface(back_surface, 0, nullptr);
+}
+
+}  // namespace
 
 void RunPlaying()
 {
@@ -32,11 +47,16 @@ void RunPlaying()
 
     if (fire_cooldown < FIRE_INTERVAL) fire_cooldown += 1;
     if (KeyState[DIK_SPACE] && fire_cooldown == FIRE_INTERVAL) fire_cooldown = 0;
+
+    FillSurface(back_surface, 0, nullptr);
+    PresentFrame();
 }
 
 void RunDying()
 {
     death_frames += 1;
+    FillSurface(back_surface, 0, nullptr);
+    PresentFrame();
     if (death_frames < DEATH_FRAMES) return;
 
     death_frames = 0;
@@ -81,9 +101,11 @@ void RunLevelComplete()
         if (lives < MAX_LIVES) lives += 1;
         game_state = STATE_START_LIFE;
     }
+    FadeToBlack();
 }
 
 void RunQuit()
 {
     game_state = STATE_CLOSING;
+    FadeToBlack();
 }

@@ -5,6 +5,8 @@
 
 #include "app/frame_clock.h"
 #include "app/game_state.h"
+#include "app/menu_screens.h"
+#include "graphics/display.h"
 #include "input/keyboard.h"
 #include "platform/window.h"
 
@@ -57,8 +59,12 @@ int MainWindowProc(int message, int)
 int AppStartUp()
 {
     std::srand(MarkFrameStart());
+    StartDisplay(SCREEN_WIDTH, SCREEN_HEIGHT, 8, 0);
     OpenInput();
     OpenKeyboard();
+    LoadMenuScreens();
+    const DisplayRect screen{0, 0, screen_width, screen_height};
+    back_clipper = AttachClipper(back_surface, 1, &screen);
     PlatformShowCursor(0);
     return 1;
 }
@@ -75,6 +81,8 @@ int AppFrame()
 
 int AppShutDown()
 {
+    UnloadMenuScreens();
+    StopDisplay();
     CloseKeyboard();
     return 1;
 }

@@ -17,7 +17,8 @@ int ScreenTransition(unsigned mode, unsigned char* memory, int pitch);
 // Unclipped pixels; 16-bit pixels are words, pitch stays in bytes.
 int PlotPixel8(int x, int y, int colour, unsigned char* memory, int pitch);
 int PlotPixel16(int x, int y, int colour, unsigned char* memory, int pitch);
-// Lines with both ends included, clipped to clip_min_x .. clip_max_y.
+// Lines with both ends included, clipped to clip_min_x .. clip_max_y;
+// 1 when something was drawn, 0 when the line lies outside.
 int HLine8(int x1, int x2, int y, int colour, unsigned char* memory, int pitch);
 int VLine8(int y1, int y2, int x, int colour, unsigned char* memory, int pitch);
 int HLine16(int x1, int x2, int y, int colour, unsigned char* memory, int pitch);

@@ -1,0 +1,24 @@
+// What the headless screen showed, for tests and tools.
+#pragma once
+#include <vector>
+
+#include "platform/video.h"
+
+// One shown picture: the front surface's indices, row after row without
+// padding, and the palette it was shown in.
+struct HeadlessFrame {
+    int width;
+    int height;
+    std::vector<unsigned char> pixels;
+    PlatformColour palette[PLATFORM_PALETTE_SIZE];
+};
+
+// Pictures shown since the video started: presents, palette changes and
+// fills of the front surface each count one.
+int HeadlessShownCount();
+// The last picture shown, or null before the first.
+const HeadlessFrame* HeadlessLastFrame();
+// The colour of pixel (x, y) of a shown picture through its palette.
+PlatformColour HeadlessFrameColour(const HeadlessFrame* frame, int x, int y);
+// Writes the picture as an 8-bit BMP with its palette. 1 on success.
+int HeadlessWriteFrameBmp(const HeadlessFrame* frame, const char* path);

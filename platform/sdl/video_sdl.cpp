@@ -1,0 +1,111 @@
+// The screen on SDL: the 8-bit front surface is converted through the
+// palette into a streaming texture and scaled into the window, keeping its
+// shape with black bars around it.
+#include <SDL.h>
+
+#include <cstdint>
+
+#include "platform/sdl/sdl_window.h"
+#include "platform/surface.h"
+#include "platform/video.h"
+
+namespace {
+
+SDL_Renderer* renderer = nullptr;
+SDL_Texture* texture = nullptr;
+// The palette as texture pixels (ARGB8888).
+uint32_t colour_table[PLATFORM_PALETTE_SIZE] = {};
+
+void OnWindowEvent(const SDL_Event* event)
+{
+    if (event->type != SDL_WINDOWEVENT) return;
+    switch (event->window.event) {
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_RESTORED:
+        PlatformShowFront();
+        break;
+    default:
+        break;
+    }
+}
+
+// The largest rectangle of the picture's shape that fits the output, centred.
+SDL_Rect FitPicture(const PlatformSurface* front, int out_w, int out_h)
+{
+    SDL_Rect r{0, 0, out_w, out_h};
+    const int64_t pw = front->width;
+    const int64_t ph = front->height;
+    if (out_w * ph > out_h * pw) {
+        r.w = static_cast<int>(out_h * pw / ph);
+        r.x = (out_w - r.w) / 2;
+    } else {
+        r.h = static_cast<int>(out_w * ph / pw);
+        r.y = (out_h - r.h) / 2;
+    }
+    return r;
+}
+
+}  // namespace
+
+int PlatformOpenPicture(int width, int height, int full_screen)
+{
+    SDL_Window* window = SdlWindow();
+    if (!window) return 0;
+    // Desktop full screen when granted; the resizable window otherwise.
+    if (full_screen) SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    renderer = SDL_CreateRenderer(window, -1, 0);
+    if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    if (renderer) {
+        texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
+                                    SDL_TEXTUREACCESS_STREAMING, width, height);
+    }
+    if (!texture) return 0;
+    SdlSetWindowEventHandler(OnWindowEvent);
+    return 1;
+}
+
+void PlatformClosePicture()
+{
+    SdlSetWindowEventHandler(nullptr);
+    if (texture) SDL_DestroyTexture(texture);
+    if (renderer) SDL_DestroyRenderer(renderer);
+    texture = nullptr;
+    renderer = nullptr;
+}
+
+void PlatformSetDisplayPalette(const PlatformColour* colours)
+{
+    for (int i = 0; i < PLATFORM_PALETTE_SIZE; ++i) {
+        colour_table[i] = 0xFF000000u | static_cast<uint32_t>(colours[i].red) << 16 |
+                          static_cast<uint32_t>(colours[i].green) << 8 | colours[i].blue;
+    }
+    PlatformShowFront();
+}
+
+int PlatformShowFront()
+{
+    const PlatformSurface* front = PlatformFrontSurface();
+    if (!front || !texture) return 0;
+    void* pixels = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(texture, nullptr, &pixels, &pitch) != 0) return 0;
+    for (int y = 0; y < front->height; ++y) {
+        const unsigned char* s = front->pixels + y * front->pitch;
+        auto* d = reinterpret_cast<uint32_t*>(static_cast<unsigned char*>(pixels) + y * pitch);
+        for (int x = 0; x < front->width; ++x) d[x] = colour_table[s[x]];
+    }
+    SDL_UnlockTexture(texture);
+    int out_w = 0;
+    int out_h = 0;
+    if (SDL_GetRendererOutputSize(renderer, &out_w, &out_h) != 0 || out_w <= 0 || out_h <= 0) {
+        return 0;
+    }
+    const SDL_Rect dest = FitPicture(front, out_w, out_h);
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    SDL_RenderCopy(renderer, texture, nullptr, &dest);
+    SDL_RenderPresent(renderer);
+    return 1;
+}

@@ -1,0 +1,42 @@
+// The two surfaces of the screen, shared by both backends.
+#include "platform/video.h"
+
+#include "platform/surface.h"
+
+namespace {
+
+PlatformSurface* front = nullptr;
+PlatformSurface* back = nullptr;
+
+}  // namespace
+
+int PlatformStartVideo(int width, int height, int full_screen)
+{
+    PlatformStopVideo();
+    front = PlatformCreateSurface(width, height);
+    back = PlatformCreateSurface(width, height);
+    if (!front || !back || !PlatformOpenPicture(width, height, full_screen)) {
+        PlatformStopVideo();
+        return 0;
+    }
+    return 1;
+}
+
+void PlatformStopVideo()
+{
+    PlatformClosePicture();
+    PlatformDestroySurface(front);
+    PlatformDestroySurface(back);
+    front = nullptr;
+    back = nullptr;
+}
+
+PlatformSurface* PlatformFrontSurface()
+{
+    return front;
+}
+
+PlatformSurface* PlatformBackSurface()
+{
+    return back;
+}

@@ -1,0 +1,31 @@
+// The screen: a visible 8-bit front surface, a back surface of the same
+// size, and the 256-colour palette through which the front is shown.
+#pragma once
+#include <cstdint>
+
+struct PlatformSurface;
+
+constexpr int PLATFORM_PALETTE_SIZE = 256;
+
+struct PlatformColour {
+    uint8_t red;
+    uint8_t green;
+    uint8_t blue;
+};
+
+// Makes the front and back surfaces, cleared to index 0, and opens the
+// picture: full screen when asked and granted, otherwise in the window.
+// 1 on success.
+int PlatformStartVideo(int width, int height, int full_screen);
+void PlatformStopVideo();
+PlatformSurface* PlatformFrontSurface();
+PlatformSurface* PlatformBackSurface();
+// Installs the palette and shows the front image in it at once.
+void PlatformSetDisplayPalette(const PlatformColour* colours);
+// Shows the front surface as it stands now. 1 when shown.
+int PlatformShowFront();
+
+// Backend half: the common part keeps the two surfaces, the backend opens
+// and closes the picture that shows the front one.
+int PlatformOpenPicture(int width, int height, int full_screen);
+void PlatformClosePicture();
