@@ -2,6 +2,7 @@
 // palette into a streaming texture and scaled into the window, keeping its
 // shape with black bars around it.
 #include <SDL.h>
+#include <SDL_syswm.h>
 
 #include <cstdint>
 
@@ -46,6 +47,32 @@ SDL_Rect FitPicture(const PlatformSurface* front, int out_w, int out_h)
     return r;
 }
 
+// Whether asking for full screen can work. On X a window manager does it;
+// without one SDL reports full screen while the window keeps its size.
+bool FullScreenPossible(SDL_Window* window)
+{
+#ifdef WAVEDART_HAVE_X11
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return true;
+    Display* display = info.info.x11.display;
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    const int status = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False,
+                                          AnyPropertyType, &type, &format, &count, &remaining,
+                                          &data);
+    if (data) XFree(data);
+    return status == Success && count > 0;
+#else
+    (void)window;
+    return true;
+#endif
+}
+
 }  // namespace
 
 int PlatformOpenPicture(int width, int height, int full_screen)
@@ -53,7 +80,9 @@ int PlatformOpenPicture(int width, int height, int full_screen)
     SDL_Window* window = SdlWindow();
     if (!window) return 0;
     // Desktop full screen when granted; the resizable window otherwise.
-    if (full_screen) SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    if (full_screen && FullScreenPossible(window)) {
+        SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
     renderer = SDL_CreateRenderer(window, -1, 0);
     if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
