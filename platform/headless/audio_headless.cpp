@@ -1,0 +1,46 @@
+// Headless sound device: the mixer with no audio thread, driven by tests.
+#include "platform/audio.h"
+#include "platform/headless/headless_audio.h"
+#include "platform/mixer.h"
+
+namespace {
+
+int audio_present = 1;
+int next_rate = HEADLESS_AUDIO_DEFAULT_RATE;
+int open_rate = 0;
+
+}  // namespace
+
+void HeadlessSetAudioPresent(int present)
+{
+    audio_present = present;
+}
+
+void HeadlessSetAudioRate(int rate)
+{
+    next_rate = rate;
+}
+
+int HeadlessAudioRate()
+{
+    return open_rate;
+}
+
+void HeadlessMixAudio(int16_t* out, int count)
+{
+    MixerRender(out, count);
+}
+
+int PlatformOpenAudio()
+{
+    if (!audio_present) return 0;
+    MixerStart(next_rate, nullptr, nullptr);
+    open_rate = next_rate;
+    return 1;
+}
+
+void PlatformCloseAudio()
+{
+    MixerStop();
+    open_rate = 0;
+}

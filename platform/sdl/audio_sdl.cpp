@@ -1,0 +1,109 @@
+// The SDL sound device: the mixer runs in SDL's audio callback and its
+// mono output is written in whatever format and channel count SDL granted.
+#include <SDL.h>
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+#include "platform/audio.h"
+#include "platform/mixer.h"
+
+namespace {
+
+constexpr int WANTED_RATE = 44100;
+// About 10 ms of output per callback: short enough for the cues to keep up
+// with 30 ms frames.
+constexpr int WANTED_BUFFER_SAMPLES = WANTED_RATE / 100;
+constexpr int RENDER_CHUNK = 512;
+
+SDL_AudioDeviceID device = 0;
+SDL_AudioSpec granted{};
+std::array<int16_t, RENDER_CHUNK> rendered;
+
+void LockDevice()
+{
+    SDL_LockAudioDevice(device);
+}
+
+void UnlockDevice()
+{
+    SDL_UnlockAudioDevice(device);
+}
+
+// The bits of one output sample in the granted format, low byte first.
+uint32_t EncodeSample(int16_t value, SDL_AudioFormat format)
+{
+    if (SDL_AUDIO_ISFLOAT(format)) {
+        const float real = static_cast<float>(value) / 32768.0f;
+        uint32_t bits = 0;
+        std::memcpy(&bits, &real, sizeof bits);
+        return bits;
+    }
+    const int size = SDL_AUDIO_BITSIZE(format);
+    int32_t scaled = value;
+    if (size == 8) scaled >>= 8;
+    if (size == 32) scaled *= 65536;
+    if (!SDL_AUDIO_ISSIGNED(format)) scaled += 1 << (size - 1);
+    return static_cast<uint32_t>(scaled);
+}
+
+void WriteSamples(const int16_t* mono, int frames, Uint8* out)
+{
+    const int bytes = SDL_AUDIO_BITSIZE(granted.format) / 8;
+    const bool big_endian = SDL_AUDIO_ISBIGENDIAN(granted.format);
+    for (int frame = 0; frame < frames; ++frame) {
+        const uint32_t bits = EncodeSample(mono[frame], granted.format);
+        for (int channel = 0; channel < granted.channels; ++channel) {
+            for (int byte = 0; byte < bytes; ++byte) {
+                const int place = big_endian ? bytes - 1 - byte : byte;
+                out[place] = static_cast<Uint8>(bits >> (8 * byte));
+            }
+            out += bytes;
+        }
+    }
+}
+
+void FillOutput(void*, Uint8* stream, int length)
+{
+    const int frame_bytes = SDL_AUDIO_BITSIZE(granted.format) / 8 * granted.channels;
+    int frames = length / frame_bytes;
+    while (frames > 0) {
+        const int chunk = frames < RENDER_CHUNK ? frames : RENDER_CHUNK;
+        MixerRender(rendered.data(), chunk);
+        WriteSamples(rendered.data(), chunk, stream);
+        stream += chunk * frame_bytes;
+        frames -= chunk;
+    }
+}
+
+}  // namespace
+
+int PlatformOpenAudio()
+{
+    if (device != 0) return 1;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
+    SDL_AudioSpec wanted{};
+    wanted.freq = WANTED_RATE;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = 1;
+    wanted.samples = WANTED_BUFFER_SAMPLES;
+    wanted.callback = FillOutput;
+    device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &granted, SDL_AUDIO_ALLOW_ANY_CHANGE);
+    if (device == 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return 0;
+    }
+    MixerStart(granted.freq, LockDevice, UnlockDevice);
+    SDL_PauseAudioDevice(device, 0);
+    return 1;
+}
+
+void PlatformCloseAudio()
+{
+    if (device == 0) return;
+    SDL_CloseAudioDevice(device);
+    device = 0;
+    MixerStop();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
