@@ -35,7 +35,7 @@ void PlatformRequestClose()
 
 int PlatformPeekMessage(PlatformMessage* msg)
 {
-    PlatformBeginTurn();
+    if (PlatformBeginTurn(msg)) return 1;
     if (close_requested) {
         close_requested = 0;
         *msg = PlatformMessage{WM_CLOSE, 0};

@@ -31,6 +31,7 @@ void PlatformShowCursor(int show);
 void PlatformRequestClose();
 
 // Backend half of the queue. PlatformBeginTurn runs first in every peek,
-// that is once per message-loop turn; the poll takes one event, if any.
-void PlatformBeginTurn();
+// that is once per message-loop turn, and may hand out a message that comes
+// before the queue (1 when it did); the poll takes one event, if any.
+int PlatformBeginTurn(PlatformMessage* msg);
 int PlatformPollBackendMessage(PlatformMessage* msg);

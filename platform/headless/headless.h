@@ -15,5 +15,6 @@ void HeadlessSetTicks(uint32_t ticks);
 uint32_t HeadlessGetTicks();
 
 // Called at the start of every message-loop turn, before the queue is read,
-// with the number of the turn counted from 0. Null removes it.
-void HeadlessSetTurnHook(void (*hook)(unsigned turn));
+// with the number of the turn counted from 0. When it returns non-zero, that
+// turn takes the quit message at once and the loop ends. Null removes it.
+void HeadlessSetTurnHook(int (*hook)(unsigned turn));

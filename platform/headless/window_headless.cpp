@@ -5,12 +5,12 @@
 
 namespace {
 
-void (*turn_hook)(unsigned turn) = nullptr;
+int (*turn_hook)(unsigned turn) = nullptr;
 unsigned turn_count = 0;
 
 }  // namespace
 
-void HeadlessSetTurnHook(void (*hook)(unsigned turn))
+void HeadlessSetTurnHook(int (*hook)(unsigned turn))
 {
     turn_hook = hook;
     turn_count = 0;
@@ -25,10 +25,14 @@ void PlatformCloseWindow() {}
 
 void PlatformShowCursor(int) {}
 
-void PlatformBeginTurn()
+int PlatformBeginTurn(PlatformMessage* msg)
 {
-    if (turn_hook) turn_hook(turn_count);
-    turn_count += 1;
+    const unsigned turn = turn_count++;
+    if (turn_hook && turn_hook(turn)) {
+        *msg = PlatformMessage{WM_QUIT, 0};
+        return 1;
+    }
+    return 0;
 }
 
 int PlatformPollBackendMessage(PlatformMessage*)

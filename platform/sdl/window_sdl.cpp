@@ -48,7 +48,10 @@ void PlatformShowCursor(int show)
     SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
 }
 
-void PlatformBeginTurn() {}
+int PlatformBeginTurn(PlatformMessage*)
+{
+    return 0;
+}
 
 int PlatformPollBackendMessage(PlatformMessage* msg)
 {

@@ -13,7 +13,7 @@ namespace {
 unsigned turns_seen = 0;
 unsigned escape_turn = 0;
 
-void PressEscapeOnce(unsigned turn)
+int PressEscapeOnce(unsigned turn)
 {
     turns_seen = turn + 1;
     const int escape = DIK_ESCAPE;
@@ -22,15 +22,17 @@ void PressEscapeOnce(unsigned turn)
     } else {
         HeadlessReleaseAllKeys();
     }
+    return 0;
 }
 
-void RequestCloseOnce(unsigned turn)
+int RequestCloseOnce(unsigned turn)
 {
     turns_seen = turn + 1;
     if (turn == 3) PlatformRequestClose();
+    return 0;
 }
 
-void PaintBurstThenEscape(unsigned turn)
+int PaintBurstThenEscape(unsigned turn)
 {
     turns_seen = turn + 1;
     if (turn == 0) {
@@ -42,6 +44,7 @@ void PaintBurstThenEscape(unsigned turn)
     } else {
         HeadlessReleaseAllKeys();
     }
+    return 0;
 }
 
 }  // namespace
@@ -76,4 +79,27 @@ TEST(MessageLoop, OneMessageIsTakenPerTurnAndFramesKeepRunning)
     // Five paint messages take five turns, each of them a full frame.
     EXPECT_EQ(turns_seen, 13u);
     EXPECT_GE(HeadlessGetTicks() - start, 12u * 30u);
+}
+
+namespace {
+
+int frames_run = 0;
+
+int StopAfterThreeFrames(unsigned turn)
+{
+    frames_run = static_cast<int>(turn);
+    return turn == 3;
+}
+
+}  // namespace
+
+TEST(MessageLoop, ScriptedQuitEndsTheLoopBeforeAnotherFrame)
+{
+    HeadlessSetTurnHook(StopAfterThreeFrames);
+    HeadlessSetTicks(0);
+    EXPECT_EQ(WinMain(), 0);
+    EXPECT_EQ(frames_run, 3);
+    EXPECT_EQ(game_state, STATE_MAIN_MENU);
+    EXPECT_GE(HeadlessGetTicks(), 90u);
+    EXPECT_LT(HeadlessGetTicks(), 120u);
 }
