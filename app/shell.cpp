@@ -5,10 +5,15 @@
 
 #include "app/frame_clock.h"
 #include "app/game_state.h"
+#include "app/hud.h"
 #include "app/menu_screens.h"
+#include "game/craft.h"
+#include "game/enemies.h"
 #include "graphics/display.h"
 #include "input/keyboard.h"
 #include "platform/window.h"
+#include "sound/game_sounds.h"
+#include "sound/sound_device.h"
 
 int main_window = 0;
 int app_instance = 0;
@@ -60,9 +65,14 @@ int AppStartUp()
 {
     std::srand(MarkFrameStart());
     StartDisplay(SCREEN_WIDTH, SCREEN_HEIGHT, 8, 0);
+    OpenSoundDevice();
     OpenInput();
     OpenKeyboard();
     LoadMenuScreens();
+    LoadGameSounds();
+    LoadCraft();
+    for (int kind = 0; kind < ENEMY_KIND_COUNT; ++kind) LoadEnemies(kind);
+    LoadHud();
     const DisplayRect screen{0, 0, screen_width, screen_height};
     back_clipper = AttachClipper(back_surface, 1, &screen);
     PlatformShowCursor(0);
@@ -82,7 +92,12 @@ int AppFrame()
 int AppShutDown()
 {
     UnloadMenuScreens();
+    DestroyCraft();
+    for (int kind = 0; kind < ENEMY_KIND_COUNT; ++kind) DestroyEnemies(kind);
+    UnloadHud();
     StopDisplay();
+    DeleteAllSounds();
+    CloseSoundDevice();
     CloseKeyboard();
     return 1;
 }

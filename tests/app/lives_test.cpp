@@ -38,6 +38,9 @@ TEST_F(AppTest, LifeStartResetsCameraAndControls)
 
 TEST_F(AppTest, DyingTakesAShipOnTheFourteenthFrameAndPausesOneSecond)
 {
+    // A life has started, so the craft flies from the bottom of the river.
+    game_state = STATE_START_LIFE;
+    Frame();
     lives = 2;
     fuel = -40;
     game_state = STATE_DYING;
@@ -61,6 +64,8 @@ TEST_F(AppTest, FourthDeathEndsTheGame)
     game_state = STATE_NEW_GAME;
     Frame();
     for (int death = 1; death <= 4; ++death) {
+        Frame();
+        ASSERT_EQ(game_state, STATE_PLAYING);
         game_state = STATE_DYING;
         for (int frame = 0; frame < DEATH_FRAMES; ++frame) Frame();
         if (death < 4) {
