@@ -12,9 +12,10 @@
 namespace {
 
 constexpr int WANTED_RATE = 44100;
-// About 10 ms of output per callback: short enough for the cues to keep up
-// with 30 ms frames.
-constexpr int WANTED_BUFFER_SAMPLES = WANTED_RATE / 100;
+// About 10 ms of output per callback, short enough for the cues to keep up
+// with 30 ms frames. A power of two: some SDL drivers corrupt memory with
+// any other size.
+constexpr int WANTED_BUFFER_SAMPLES = 512;
 constexpr int RENDER_CHUNK = 512;
 
 SDL_AudioDeviceID device = 0;
