@@ -1,10 +1,14 @@
 // The play frame, the dying sequence and the set-up of games, lives and levels.
 #include "app/game_state.h"
 #include "app/hud.h"
+#include "game/bridge.h"
 #include "game/camera.h"
 #include "game/craft.h"
 #include "game/enemies.h"
+#include "game/explosions.h"
+#include "game/fuel_depots.h"
 #include "game/missiles.h"
+#include "game/terrain.h"
 #include "graphics/display.h"
 #include "graphics/transition.h"
 #include "input/keyboard.h"
@@ -80,9 +84,20 @@ void RunPlaying()
     }
 
     FillSurface(back_surface, 0, nullptr);
+    SetPalette(world_palette);
+    // The terrain goes in first: every update tests the banks against it.
+    DrawTerrain();
     UpdateEnemyKinds();
+    UpdateExplosions();
+    UpdateMissiles();
+    HitFuelDepots();
+    HitBridge();
     UpdateCraft();
     DrawEnemyKinds();
+    DrawExplosions();
+    DrawMissiles();
+    DrawFuelDepots();
+    DrawBridge();
     DrawCraft();
     DrawHud();
     PresentFrame();
@@ -93,9 +108,18 @@ void RunDying()
     death_frames += 1;
     StopSound(engine_sound);
     FillSurface(back_surface, 0, nullptr);
+    ClearMissiles();
+    SetPalette(world_palette);
+    DrawTerrain();
     UpdateEnemyKinds();
+    UpdateExplosions();
+    HitFuelDepots();
+    HitBridge();
     UpdateCraft();
     DrawEnemyKinds();
+    DrawExplosions();
+    DrawFuelDepots();
+    DrawBridge();
     DrawCraft();
     DrawHud();
     PresentFrame();
@@ -126,8 +150,14 @@ void StartLife()
     engine_sound_on = 0;
     StopAllSounds();
     for (int kind = 0; kind < ENEMY_KIND_COUNT; ++kind) ClearEnemies(kind);
+    ClearExplosions();
+    ClearMissiles();
+    ClearFuelDepots();
+    ClearBridge();
     ResetCraft();
     for (int kind = 0; kind < ENEMY_KIND_COUNT; ++kind) PlaceEnemies(kind);
+    PlaceFuelDepots();
+    PlaceBridge();
     game_state = STATE_PLAYING;
 }
 

@@ -7,8 +7,13 @@
 #include "app/game_state.h"
 #include "app/hud.h"
 #include "app/menu_screens.h"
+#include "game/bridge.h"
 #include "game/craft.h"
 #include "game/enemies.h"
+#include "game/explosions.h"
+#include "game/fuel_depots.h"
+#include "game/missiles.h"
+#include "game/terrain.h"
 #include "graphics/display.h"
 #include "input/keyboard.h"
 #include "platform/window.h"
@@ -70,8 +75,13 @@ int AppStartUp()
     OpenKeyboard();
     LoadMenuScreens();
     LoadGameSounds();
+    LoadTerrain();
     LoadCraft();
     for (int kind = 0; kind < ENEMY_KIND_COUNT; ++kind) LoadEnemies(kind);
+    LoadExplosions();
+    LoadMissiles();
+    LoadFuelDepots();
+    LoadBridge();
     LoadHud();
     const DisplayRect screen{0, 0, screen_width, screen_height};
     back_clipper = AttachClipper(back_surface, 1, &screen);
@@ -92,8 +102,13 @@ int AppFrame()
 int AppShutDown()
 {
     UnloadMenuScreens();
+    DestroyTerrain();
     DestroyCraft();
     for (int kind = 0; kind < ENEMY_KIND_COUNT; ++kind) DestroyEnemies(kind);
+    DestroyExplosions();
+    DestroyMissiles();
+    DestroyFuelDepots();
+    DestroyBridge();
     UnloadHud();
     StopDisplay();
     DeleteAllSounds();
