@@ -1,5 +1,5 @@
-// A started headless display in a temporary working folder, and small 8-bit
-// art sheets written into its art/ folder.
+// A temporary working folder with small 8-bit art sheets written into its
+// art/ folder, and a started headless display in it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@
 
 #include "graphics/display.h"
 
-class RiverTest : public testing::Test {
+class ArtFolderTest : public testing::Test {
 protected:
     void SetUp() override
     {
@@ -24,12 +24,10 @@ protected:
         dir_ = name;
         std::filesystem::create_directories(dir_ / "art");
         std::filesystem::current_path(dir_);
-        ASSERT_EQ(StartDisplay(640, 480, 8, 0), 1);
     }
 
     void TearDown() override
     {
-        StopDisplay();
         std::filesystem::current_path(old_dir_);
         std::filesystem::remove_all(dir_);
     }
@@ -96,4 +94,19 @@ protected:
 private:
     std::filesystem::path old_dir_;
     std::filesystem::path dir_;
+};
+
+class RiverTest : public ArtFolderTest {
+protected:
+    void SetUp() override
+    {
+        ArtFolderTest::SetUp();
+        ASSERT_EQ(StartDisplay(640, 480, 8, 0), 1);
+    }
+
+    void TearDown() override
+    {
+        StopDisplay();
+        ArtFolderTest::TearDown();
+    }
 };
