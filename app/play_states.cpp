@@ -1,6 +1,6 @@
 // The play frame, the dying sequence and the set-up of games, lives and levels.
 #include "app/game_state.h"
-#include "app/hud.h"
+#include "app/play_scene.h"
 #include "game/bridge.h"
 #include "game/camera.h"
 #include "game/craft.h"
@@ -8,7 +8,6 @@
 #include "game/explosions.h"
 #include "game/fuel_depots.h"
 #include "game/missiles.h"
-#include "game/terrain.h"
 #include "graphics/display.h"
 #include "graphics/transition.h"
 #include "input/keyboard.h"
@@ -25,18 +24,6 @@ void FadeToBlack()
     ScreenTransition(TRANSITION_FADE_BLACK, nullptr, 0);
     FillSurface(primary_surface, 0, nullptr);
     FillSurface(back_surface, 0, nullptr);
-}
-
-// The kinds in their fixed order: boat, cruiser, destroyer, helicopter,
-// plane, jet.
-void UpdateEnemyKinds()
-{
-    for (int kind = 0; kind < ENEMY_KIND_COUNT; ++kind) UpdateEnemies(kind);
-}
-
-void DrawEnemyKinds()
-{
-    for (int kind = 0; kind < ENEMY_KIND_COUNT; ++kind) DrawEnemies(kind);
 }
 
 }  // namespace
@@ -84,22 +71,7 @@ void RunPlaying()
     }
 
     FillSurface(back_surface, 0, nullptr);
-    SetPalette(world_palette);
-    // The terrain goes in first: every update tests the banks against it.
-    DrawTerrain();
-    UpdateEnemyKinds();
-    UpdateExplosions();
-    UpdateMissiles();
-    HitFuelDepots();
-    HitBridge();
-    UpdateCraft();
-    DrawEnemyKinds();
-    DrawExplosions();
-    DrawMissiles();
-    DrawFuelDepots();
-    DrawBridge();
-    DrawCraft();
-    DrawHud();
+    RunPlayScene(1);
     PresentFrame();
 }
 
@@ -109,19 +81,7 @@ void RunDying()
     StopSound(engine_sound);
     FillSurface(back_surface, 0, nullptr);
     ClearMissiles();
-    SetPalette(world_palette);
-    DrawTerrain();
-    UpdateEnemyKinds();
-    UpdateExplosions();
-    HitFuelDepots();
-    HitBridge();
-    UpdateCraft();
-    DrawEnemyKinds();
-    DrawExplosions();
-    DrawFuelDepots();
-    DrawBridge();
-    DrawCraft();
-    DrawHud();
+    RunPlayScene(0);
     PresentFrame();
     if (death_frames < DEATH_FRAMES) return;
 
