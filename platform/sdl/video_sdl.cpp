@@ -106,11 +106,16 @@ void PlatformClosePicture()
 
 void PlatformSetDisplayPalette(const PlatformColour* colours)
 {
+    bool changed = false;
     for (int i = 0; i < PLATFORM_PALETTE_SIZE; ++i) {
-        colour_table[i] = 0xFF000000u | static_cast<uint32_t>(colours[i].red) << 16 |
-                          static_cast<uint32_t>(colours[i].green) << 8 | colours[i].blue;
+        const uint32_t colour = 0xFF000000u | static_cast<uint32_t>(colours[i].red) << 16 |
+                                static_cast<uint32_t>(colours[i].green) << 8 | colours[i].blue;
+        changed |= colour != colour_table[i];
+        colour_table[i] = colour;
     }
-    PlatformShowFront();
+    // The game installs the same palette every frame; the screen only needs
+    // showing again when a colour really changed.
+    if (changed) PlatformShowFront();
 }
 
 int PlatformShowFront()
