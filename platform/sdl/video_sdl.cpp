@@ -1,6 +1,7 @@
 // The screen on SDL: the 8-bit front surface is converted through the
 // palette into a streaming texture and scaled into the window, keeping its
-// shape with black bars around it.
+// shape with black bars around it. Alt+Enter and F11 switch between full
+// screen and the resizable window.
 #include <SDL.h>
 #include <SDL_syswm.h>
 
@@ -17,34 +18,27 @@ SDL_Texture* texture = nullptr;
 // The palette as texture pixels (ARGB8888).
 uint32_t colour_table[PLATFORM_PALETTE_SIZE] = {};
 
-void OnWindowEvent(const SDL_Event* event)
-{
-    if (event->type != SDL_WINDOWEVENT) return;
-    switch (event->window.event) {
-    case SDL_WINDOWEVENT_EXPOSED:
-    case SDL_WINDOWEVENT_SIZE_CHANGED:
-    case SDL_WINDOWEVENT_RESTORED:
-        PlatformShowFront();
-        break;
-    default:
-        break;
-    }
-}
-
-// The largest rectangle of the picture's shape that fits the output, centred.
+// The picture centred in the output: enlarged by the largest whole factor
+// that fits, so every pixel becomes an equal square; when not even the
+// picture's own size fits, shrunk to the largest rectangle of its shape.
 SDL_Rect FitPicture(const PlatformSurface* front, int out_w, int out_h)
 {
-    SDL_Rect r{0, 0, out_w, out_h};
     const int64_t pw = front->width;
     const int64_t ph = front->height;
-    if (out_w * ph > out_h * pw) {
-        r.w = static_cast<int>(out_h * pw / ph);
-        r.x = (out_w - r.w) / 2;
-    } else {
-        r.h = static_cast<int>(out_w * ph / pw);
-        r.y = (out_h - r.h) / 2;
+    const int64_t factor = out_w / pw < out_h / ph ? out_w / pw : out_h / ph;
+    int64_t w = pw * factor;
+    int64_t h = ph * factor;
+    if (factor == 0) {
+        w = out_w;
+        h = out_h;
+        if (out_w * ph > out_h * pw) {
+            w = out_h * pw / ph;
+        } else {
+            h = out_w * ph / pw;
+        }
     }
-    return r;
+    return SDL_Rect{static_cast<int>((out_w - w) / 2), static_cast<int>((out_h - h) / 2),
+                    static_cast<int>(w), static_cast<int>(h)};
 }
 
 // Whether asking for full screen can work. On X a window manager does it;
@@ -71,6 +65,44 @@ bool FullScreenPossible(SDL_Window* window)
     (void)window;
     return true;
 #endif
+}
+
+void ToggleFullScreen(SDL_Window* window)
+{
+    if (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) {
+        SDL_SetWindowFullscreen(window, 0);
+    } else if (FullScreenPossible(window)) {
+        SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    }
+}
+
+// Alt+Enter and F11, neither of which the game reads.
+bool IsFullScreenToggle(const SDL_KeyboardEvent& key)
+{
+    if (key.repeat) return false;
+    const SDL_Scancode code = key.keysym.scancode;
+    if (code == SDL_SCANCODE_F11) return true;
+    return (code == SDL_SCANCODE_RETURN || code == SDL_SCANCODE_KP_ENTER) &&
+           (key.keysym.mod & KMOD_ALT);
+}
+
+void OnWindowEvent(const SDL_Event* event)
+{
+    if (event->type == SDL_KEYDOWN && IsFullScreenToggle(event->key)) {
+        ToggleFullScreen(SdlWindow());
+        PlatformShowFront();
+        return;
+    }
+    if (event->type != SDL_WINDOWEVENT) return;
+    switch (event->window.event) {
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_RESTORED:
+        PlatformShowFront();
+        break;
+    default:
+        break;
+    }
 }
 
 }  // namespace

@@ -99,3 +99,55 @@ TEST_F(VideoSdlTest, PictureKeepsItsShapeWithBlackBars)
     EXPECT_EQ(WindowPixel(3, 3), 0xFA0078u);
     EXPECT_EQ(WindowPixel(4, 4), 0x0AC81Eu);
 }
+
+TEST_F(VideoSdlTest, PictureGrowsByWholeFactorsAndShrinksToFit)
+{
+    FillSurface(back_surface, 5, nullptr);
+    Resize(1000, 800);
+    EXPECT_EQ(WindowPixel(179, 400), 0u) << "only 1x fits: 640 x 480 centred";
+    EXPECT_EQ(WindowPixel(180, 160), 0x0AC81Eu);
+    EXPECT_EQ(WindowPixel(819, 639), 0x0AC81Eu);
+    EXPECT_EQ(WindowPixel(820, 400), 0u);
+    EXPECT_EQ(WindowPixel(500, 640), 0u);
+    Resize(1400, 1000);
+    EXPECT_EQ(WindowPixel(59, 500), 0u) << "2x: 1280 x 960 centred";
+    EXPECT_EQ(WindowPixel(60, 20), 0x0AC81Eu);
+    EXPECT_EQ(WindowPixel(1339, 979), 0x0AC81Eu);
+    EXPECT_EQ(WindowPixel(700, 19), 0u);
+    Resize(320, 300);
+    EXPECT_EQ(WindowPixel(160, 29), 0u) << "smaller than the picture: 320 x 240 fitted";
+    EXPECT_EQ(WindowPixel(0, 30), 0x0AC81Eu);
+    EXPECT_EQ(WindowPixel(319, 269), 0x0AC81Eu);
+    EXPECT_EQ(WindowPixel(160, 270), 0u);
+}
+
+TEST_F(VideoSdlTest, AltEnterAndF11SwitchFullScreenOnPressOnly)
+{
+    const auto full_screen = [] {
+        return (SDL_GetWindowFlags(SdlWindow()) & SDL_WINDOW_FULLSCREEN) != 0;
+    };
+    const auto press = [](SDL_Scancode code, Uint16 mod, Uint8 repeat) {
+        SDL_Event event{};
+        event.type = SDL_KEYDOWN;
+        event.key.windowID = SDL_GetWindowID(SdlWindow());
+        event.key.state = SDL_PRESSED;
+        event.key.repeat = repeat;
+        event.key.keysym.scancode = code;
+        event.key.keysym.mod = mod;
+        ASSERT_EQ(SDL_PushEvent(&event), 1);
+        PlatformMessage msg{};
+        while (PlatformPeekMessage(&msg)) {
+        }
+    };
+    ASSERT_FALSE(full_screen()) << "the display was started windowed";
+    press(SDL_SCANCODE_F11, KMOD_NONE, 0);
+    EXPECT_TRUE(full_screen());
+    press(SDL_SCANCODE_F11, KMOD_NONE, 1);
+    EXPECT_TRUE(full_screen()) << "a held key's repeats do nothing";
+    press(SDL_SCANCODE_RETURN, KMOD_LALT, 0);
+    EXPECT_FALSE(full_screen());
+    press(SDL_SCANCODE_RETURN, KMOD_NONE, 0);
+    EXPECT_FALSE(full_screen()) << "Enter alone is not the switch";
+    press(SDL_SCANCODE_KP_ENTER, KMOD_RALT, 0);
+    EXPECT_TRUE(full_screen());
+}
