@@ -7,6 +7,7 @@
 #include "app/game_state.h"
 #include "app/hud.h"
 #include "app/menu_screens.h"
+#include "app/pause.h"
 #include "game/bridge.h"
 #include "game/craft.h"
 #include "game/enemies.h"
@@ -61,6 +62,12 @@ int MainWindowProc(int message, int)
             PlatformPostMessage(WM_DESTROY, 0);
         }
         return 0;
+    case WM_SETFOCUS:
+        window_focused = 1;
+        return 0;
+    case WM_KILLFOCUS:
+        window_focused = 0;
+        return 0;
     default:
         return 0;
     }
@@ -92,6 +99,10 @@ int AppStartUp()
 int AppFrame()
 {
     MarkFrameStart();
+    if (RunPause()) {
+        WaitSinceMark(FRAME_PERIOD_MS);
+        return 1;
+    }
     if (game_state >= 0 && game_state < STATE_COUNT && STATE_HANDLERS[game_state]) {
         STATE_HANDLERS[game_state]();
     }

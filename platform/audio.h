@@ -30,6 +30,9 @@ struct PlatformSoundBuffer;
 int PlatformOpenAudio();
 // Closes the device and releases every buffer still held.
 void PlatformCloseAudio();
+// While paused (1) no voice advances and the output is silent; 0 resumes
+// every voice where it stopped.
+void PlatformPauseAudio(int paused);
 
 // A new stopped buffer holding a copy of count samples, played at frequency
 // samples per second, at full volume. Null when there is no device, no free

@@ -4,10 +4,12 @@
 // Message numbers, as the old window system numbered them.
 constexpr int WM_CREATE = 0x0001;
 constexpr int WM_DESTROY = 0x0002;
+constexpr int WM_SETFOCUS = 0x0007;
+constexpr int WM_KILLFOCUS = 0x0008;
 constexpr int WM_PAINT = 0x000F;
 constexpr int WM_CLOSE = 0x0010;
 constexpr int WM_QUIT = 0x0012;
-// Anything else the backend reports (focus, resize, key events) that the game
+// Anything else the backend reports (resize, key events) that the game
 // itself has no use for; the window procedure passes it on untouched.
 constexpr int WM_OTHER = 0x7FFF;
 

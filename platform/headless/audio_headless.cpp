@@ -8,6 +8,7 @@ namespace {
 int audio_present = 1;
 int next_rate = HEADLESS_AUDIO_DEFAULT_RATE;
 int open_rate = 0;
+int audio_paused = 0;
 
 }  // namespace
 
@@ -28,6 +29,10 @@ int HeadlessAudioRate()
 
 void HeadlessMixAudio(int16_t* out, int count)
 {
+    if (audio_paused) {
+        for (int i = 0; i < count; ++i) out[i] = 0;
+        return;
+    }
     MixerRender(out, count);
 }
 
@@ -39,8 +44,14 @@ int PlatformOpenAudio()
     return 1;
 }
 
+void PlatformPauseAudio(int paused)
+{
+    audio_paused = open_rate != 0 && paused;
+}
+
 void PlatformCloseAudio()
 {
     MixerStop();
     open_rate = 0;
+    audio_paused = 0;
 }

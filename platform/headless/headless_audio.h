@@ -11,5 +11,6 @@ void HeadlessSetAudioPresent(int present);
 void HeadlessSetAudioRate(int rate);
 // The rate of the open device, 0 when none is open.
 int HeadlessAudioRate();
-// Mixes the next count mono output samples at HeadlessAudioRate().
+// Mixes the next count mono output samples at HeadlessAudioRate(); silence,
+// with no voice moving on, while the device is paused.
 void HeadlessMixAudio(int16_t* out, int count);

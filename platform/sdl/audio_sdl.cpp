@@ -100,6 +100,11 @@ int PlatformOpenAudio()
     return 1;
 }
 
+void PlatformPauseAudio(int paused)
+{
+    if (device != 0) SDL_PauseAudioDevice(device, paused);
+}
+
 void PlatformCloseAudio()
 {
     if (device == 0) return;

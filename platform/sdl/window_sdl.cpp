@@ -64,6 +64,8 @@ int PlatformPollBackendMessage(PlatformMessage* msg)
     } else if (event.type == SDL_WINDOWEVENT) {
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) msg->message = WM_CLOSE;
         if (event.window.event == SDL_WINDOWEVENT_EXPOSED) msg->message = WM_PAINT;
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) msg->message = WM_SETFOCUS;
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) msg->message = WM_KILLFOCUS;
     }
     return 1;
 }

@@ -1,0 +1,89 @@
+#include "app/pause.h"
+
+#include <cstdint>
+#include <cstring>
+#include <iterator>
+
+#include "app/game_state.h"
+#include "graphics/display.h"
+#include "graphics/text_log.h"
+#include "input/keyboard.h"
+#include "platform/audio.h"
+
+int play_paused = PAUSE_NONE;
+int window_focused = 1;
+
+namespace {
+
+// Bit i of a key mask stands for PAUSE_KEYS[i].
+constexpr int PAUSE_KEYS[] = {DIK_P, DIK_UP, DIK_DOWN, DIK_LEFT, DIK_RIGHT};
+constexpr unsigned P_KEY_BIT = 1;
+constexpr unsigned ARROW_KEY_BITS = 0x1E;
+
+constexpr const char* PAUSED_TEXT = "PAUSED";
+constexpr int CHAR_WIDTH = 8;
+constexpr int CHAR_HEIGHT = 16;
+constexpr uint32_t TEXT_WHITE = 0xFFFFFF;
+
+// The keys among PAUSE_KEYS held in the last play frame.
+unsigned keys_held = 0;
+
+// The keys among PAUSE_KEYS that went down since the last play frame: a key
+// held on acts once.
+unsigned TakePresses()
+{
+    unsigned now = 0;
+    for (int i = 0; i < static_cast<int>(std::size(PAUSE_KEYS)); ++i) {
+        if (KeyState[PAUSE_KEYS[i]]) now |= 1u << i;
+    }
+    const unsigned pressed = now & ~keys_held;
+    keys_held = now;
+    return pressed;
+}
+
+void StartPause(int reason)
+{
+    play_paused = reason;
+    PlatformPauseAudio(1);
+    // The back surface still holds the last frame of play.
+    const int width = CHAR_WIDTH * static_cast<int>(std::strlen(PAUSED_TEXT));
+    DrawText(PAUSED_TEXT, (screen_width - width) / 2, (screen_height - CHAR_HEIGHT) / 2,
+             TEXT_WHITE, back_surface);
+    PresentFrame();
+}
+
+void EndPause()
+{
+    play_paused = PAUSE_NONE;
+    PlatformPauseAudio(0);
+}
+
+}  // namespace
+
+int RunPause()
+{
+    if (game_state != STATE_PLAYING) {
+        // Play was left while paused, by closing the window.
+        if (play_paused != PAUSE_NONE) EndPause();
+        return 0;
+    }
+    ReadKeyboard();
+    const unsigned pressed = TakePresses();
+    if (play_paused == PAUSE_NONE) {
+        if (pressed & P_KEY_BIT) {
+            StartPause(PAUSE_BY_KEY);
+        } else if (!window_focused) {
+            StartPause(PAUSE_BY_FOCUS);
+        } else {
+            return 0;
+        }
+        return 1;
+    }
+    const unsigned resume_keys =
+        play_paused == PAUSE_BY_FOCUS ? P_KEY_BIT | ARROW_KEY_BITS : P_KEY_BIT;
+    if (window_focused && (pressed & resume_keys)) {
+        EndPause();
+        return 0;
+    }
+    return 1;
+}

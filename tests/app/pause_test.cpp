@@ -1,0 +1,210 @@
+// Pausing play through real frames: P presses and focus messages go in the
+// way the message loop hands them over, and nothing of the game may move
+// while paused.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "app/hud.h"
+#include "app/pause.h"
+#include "app_fixture.h"
+#include "game/bridge.h"
+#include "game/camera.h"
+#include "game/craft.h"
+#include "game/enemies.h"
+#include "game/explosions.h"
+#include "game/fuel_depots.h"
+#include "game/missiles.h"
+#include "game/terrain.h"
+#include "input/key_codes.h"
+#include "platform/audio.h"
+#include "platform/headless/headless_audio.h"
+#include "platform/headless/headless_video.h"
+#include "platform/window.h"
+
+namespace {
+
+constexpr unsigned char WHITE_INDEX = 255;
+
+// Every byte of game state a frame of play can change.
+std::vector<unsigned char> GameSnapshot()
+{
+    std::vector<unsigned char> bytes;
+    const auto add = [&bytes](const void* data, std::size_t size) {
+        const auto* p = static_cast<const unsigned char*>(data);
+        bytes.insert(bytes.end(), p, p + size);
+    };
+    const int globals[] = {game_state,    score,       lives,      level,        fuel,
+                           difficulty,    scroll_speed, player_dx, fire_cooldown, engine_sound_on,
+                           death_frames,  camera_x,    camera_y,   bridge_x,     bridge_y,
+                           fuel_blink};
+    add(globals, sizeof globals);
+    add(&craft, sizeof craft);
+    add(enemy_pools, sizeof enemy_pools);
+    add(explosions, sizeof explosions);
+    add(missiles, sizeof missiles);
+    add(fuel_depots, sizeof fuel_depots);
+    add(&bridge, sizeof bridge);
+    add(&hud_panel, sizeof hud_panel);
+    return bytes;
+}
+
+bool Audible(int samples)
+{
+    std::vector<int16_t> out(static_cast<std::size_t>(samples));
+    HeadlessMixAudio(out.data(), samples);
+    for (int16_t s : out) {
+        if (s != 0) return true;
+    }
+    return false;
+}
+
+class PauseTest : public AppTest {
+protected:
+    // A game on hard, a few frames into its first life with the craft moving
+    // and firing, so that every actor has something to do.
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        world_palette[WHITE_INDEX] = PaletteEntry{255, 255, 255, 0};
+        Frame({DIK_N});
+        Frame({DIK_D});
+        Frame();
+        Frame();
+        ASSERT_EQ(game_state, STATE_PLAYING);
+        for (int i = 0; i < 20; ++i) Frame({DIK_UP, DIK_SPACE, i < 10 ? DIK_LEFT : DIK_RIGHT});
+        ASSERT_EQ(game_state, STATE_PLAYING);
+    }
+
+    static void LoseFocus() { MainWindowProc(WM_KILLFOCUS, 0); }
+    static void GainFocus() { MainWindowProc(WM_SETFOCUS, 0); }
+};
+
+}  // namespace
+
+TEST_F(PauseTest, PPauseHoldsEveryGlobalTheRandomSequenceAndTheScreen)
+{
+    Frame({DIK_UP, DIK_SPACE, DIK_P});
+    ASSERT_EQ(play_paused, PAUSE_BY_KEY);
+    const std::vector<unsigned char> before = GameSnapshot();
+    const int shown = HeadlessShownCount();
+    std::srand(1234);
+    const int first_draw = std::rand();
+    std::srand(1234);
+    for (int i = 0; i < 100; ++i) {
+        Frame({DIK_UP, DIK_DOWN, DIK_LEFT, DIK_RIGHT, DIK_SPACE, DIK_BACK, DIK_P});
+    }
+    EXPECT_EQ(play_paused, PAUSE_BY_KEY) << "arrows do not end a key pause, and P is only held";
+    EXPECT_TRUE(GameSnapshot() == before) << "a game global or actor changed while paused";
+    EXPECT_EQ(std::rand(), first_draw) << "the random sequence was drawn from";
+    EXPECT_EQ(HeadlessShownCount(), shown) << "nothing more was shown";
+}
+
+TEST_F(PauseTest, PausedFrameIsTheLastFrameWithPausedInWhite)
+{
+    Frame({DIK_UP});
+    const HeadlessFrame last_play = *HeadlessLastFrame();
+    Frame({DIK_P});
+    const HeadlessFrame* paused = HeadlessLastFrame();
+    ASSERT_NE(paused, nullptr);
+    ASSERT_EQ(paused->pixels.size(), last_play.pixels.size());
+    // "PAUSED" is six 8 x 16 characters centred on the 640 x 480 screen.
+    int white = 0;
+    for (int y = 0; y < last_play.height; ++y) {
+        for (int x = 0; x < last_play.width; ++x) {
+            const std::size_t at = static_cast<std::size_t>(y) * last_play.width + x;
+            const bool in_text = x >= 296 && x < 344 && y >= 232 && y < 248;
+            if (!in_text) {
+                ASSERT_EQ(paused->pixels[at], last_play.pixels[at]) << x << ", " << y;
+            } else if (paused->pixels[at] == WHITE_INDEX) {
+                ++white;
+            }
+        }
+    }
+    EXPECT_GT(white, 6 * 8) << "the letters are drawn in white";
+    const PlatformColour colour = paused->palette[WHITE_INDEX];
+    EXPECT_EQ(colour.red + colour.green + colour.blue, 3 * 255);
+}
+
+TEST_F(PauseTest, PResumesOnANewPressAndThatFramePlays)
+{
+    Frame({DIK_P});
+    Frame({DIK_P});
+    Frame();
+    ASSERT_EQ(play_paused, PAUSE_BY_KEY);
+    const std::vector<unsigned char> before = GameSnapshot();
+    Frame({DIK_P, DIK_UP});
+    EXPECT_EQ(play_paused, PAUSE_NONE);
+    EXPECT_FALSE(GameSnapshot() == before) << "the resuming frame is a frame of play";
+    Frame({DIK_P, DIK_UP});
+    EXPECT_EQ(play_paused, PAUSE_NONE) << "P still held is not a new press";
+}
+
+TEST_F(PauseTest, FocusLossPausesUntilAPOrArrowPressWithTheFocusBack)
+{
+    LoseFocus();
+    const std::vector<unsigned char> before = GameSnapshot();
+    Frame({DIK_UP});
+    EXPECT_EQ(play_paused, PAUSE_BY_FOCUS);
+    Frame();
+    Frame({DIK_LEFT});
+    EXPECT_EQ(play_paused, PAUSE_BY_FOCUS) << "no resuming while the window has no focus";
+    GainFocus();
+    Frame({DIK_LEFT});
+    EXPECT_EQ(play_paused, PAUSE_BY_FOCUS) << "the arrow was held before the focus came back";
+    Frame({DIK_SPACE, DIK_BACK});
+    EXPECT_EQ(play_paused, PAUSE_BY_FOCUS) << "only P and the arrows resume";
+    EXPECT_TRUE(GameSnapshot() == before);
+    Frame({DIK_DOWN});
+    EXPECT_EQ(play_paused, PAUSE_NONE);
+    EXPECT_FALSE(GameSnapshot() == before) << "play went on in the resuming frame";
+}
+
+TEST_F(PauseTest, SoundsStopWhilePausedAndGoOnAfter)
+{
+    ASSERT_GT(HeadlessAudioRate(), 0);
+    const unsigned char samples[64] = {255, 0, 255, 0, 255, 0, 255, 0};
+    PlatformSoundBuffer* tone = PlatformCreateSoundBuffer(samples, 64, 11025, 0);
+    ASSERT_NE(tone, nullptr);
+    ASSERT_EQ(PlatformPlaySoundBuffer(tone, 1), 1);
+    EXPECT_TRUE(Audible(4096));
+    Frame({DIK_P});
+    EXPECT_FALSE(Audible(4096));
+    Frame();
+    Frame({DIK_P});
+    EXPECT_TRUE(Audible(4096));
+    PlatformReleaseSoundBuffer(tone);
+}
+
+TEST_F(PauseTest, ClosingTheWindowWhilePausedEndsThePauseAndQuits)
+{
+    LoseFocus();
+    Frame();
+    ASSERT_EQ(play_paused, PAUSE_BY_FOCUS);
+    MainWindowProc(WM_CLOSE, 0);
+    Frame();
+    EXPECT_EQ(play_paused, PAUSE_NONE);
+    EXPECT_EQ(game_state, STATE_CLOSING) << "the quit fade ran";
+}
+
+TEST_F(AppTest, PAndFocusLossDoNothingOutsidePlay)
+{
+    MainWindowProc(WM_KILLFOCUS, 0);
+    const int shown = HeadlessShownCount();
+    Frame({DIK_P});
+    EXPECT_GT(HeadlessShownCount(), shown) << "the main menu is drawn as ever";
+    Frame({DIK_N});
+    Frame({DIK_P});
+    EXPECT_EQ(game_state, STATE_NEW_GAME_MENU);
+    Frame({DIK_E});
+    EXPECT_EQ(game_state, STATE_NEW_GAME);
+    MainWindowProc(WM_SETFOCUS, 0);
+    Frame();
+    Frame();
+    Frame({DIK_UP});
+    EXPECT_EQ(game_state, STATE_PLAYING);
+    EXPECT_EQ(play_paused, PAUSE_NONE) << "the focus came back before play began";
+    EXPECT_EQ(scroll_speed, -1);
+}
