@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "input/gamepad.h"
 #include "platform/keyboard.h"
 
 unsigned char KeyState[256] = {};
@@ -11,6 +12,7 @@ int keyboard_device = 0;
 int OpenInput()
 {
     input_root = 1;
+    PlatformOpenGamepads();
     return 1;
 }
 
@@ -21,15 +23,22 @@ int OpenKeyboard()
     return keyboard_device;
 }
 
+// The pad's keys are added in either case, so a pad alone can play.
 int ReadKeyboard()
 {
-    if (keyboard_device) return PlatformReadKeyboard(KeyState);
-    std::memset(KeyState, 0, sizeof KeyState);
-    return 0;
+    int result = 0;
+    if (keyboard_device) {
+        result = PlatformReadKeyboard(KeyState);
+    } else {
+        std::memset(KeyState, 0, sizeof KeyState);
+    }
+    ReadGamepadKeys(KeyState);
+    return result;
 }
 
 void CloseKeyboard()
 {
     if (keyboard_device) PlatformCloseKeyboard();
     keyboard_device = 0;
+    PlatformCloseGamepads();
 }

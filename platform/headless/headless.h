@@ -2,6 +2,8 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/gamepad.h"
+
 // The keyboard snapshot that the next reads return (256 bytes, non-zero = held).
 void HeadlessSetKeys(const unsigned char* keys);
 // Holds exactly the given key codes (count of them), releasing all others.
@@ -9,6 +11,8 @@ void HeadlessHoldKeys(const int* codes, int count);
 void HeadlessReleaseAllKeys();
 // Makes the keyboard unreadable (or readable again).
 void HeadlessSetKeyboardPresent(int present);
+// Plugs in a pad holding this snapshot from the next read on; null unplugs it.
+void HeadlessSetGamepad(const PlatformGamepad* pad);
 
 // The virtual clock: it only moves when the game sleeps or spins.
 void HeadlessSetTicks(uint32_t ticks);

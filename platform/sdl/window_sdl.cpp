@@ -1,4 +1,5 @@
 // The SDL window and its events, one event per message-loop turn.
+#include "platform/sdl/sdl_gamepad.h"
 #include "platform/sdl/sdl_window.h"
 #include "platform/window.h"
 
@@ -58,6 +59,7 @@ int PlatformPollBackendMessage(PlatformMessage* msg)
     SDL_Event event;
     if (!SDL_PollEvent(&event)) return 0;
     if (window_event_handler) window_event_handler(&event);
+    SdlGamepadEvent(&event);
     *msg = PlatformMessage{WM_OTHER, 0};
     if (event.type == SDL_QUIT) {
         msg->message = WM_CLOSE;

@@ -1,0 +1,90 @@
+#include "input/gamepad.h"
+
+#include "app/game_state.h"
+#include "input/key_codes.h"
+
+namespace {
+
+constexpr unsigned DIRECTION_BUTTONS =
+    GAMEPAD_DPAD_UP | GAMEPAD_DPAD_DOWN | GAMEPAD_DPAD_LEFT | GAMEPAD_DPAD_RIGHT;
+constexpr unsigned char KEY_DOWN = 0x80;
+
+struct ButtonKey {
+    unsigned button;
+    int key;
+};
+
+constexpr ButtonKey EVERY_SCREEN[] = {
+    {GAMEPAD_DPAD_UP, DIK_UP},
+    {GAMEPAD_DPAD_DOWN, DIK_DOWN},
+    {GAMEPAD_DPAD_LEFT, DIK_LEFT},
+    {GAMEPAD_DPAD_RIGHT, DIK_RIGHT},
+    {GAMEPAD_B, DIK_BACK},
+};
+constexpr ButtonKey MAIN_MENU[] = {
+    {GAMEPAD_START, DIK_N},
+    {GAMEPAD_Y, DIK_I},
+    {GAMEPAD_BACK, DIK_ESCAPE},
+};
+constexpr ButtonKey NEW_GAME_MENU[] = {
+    {GAMEPAD_X, DIK_E},
+    {GAMEPAD_A, DIK_M},
+    {GAMEPAD_Y, DIK_D},
+};
+constexpr ButtonKey OTHER_SCREENS[] = {
+    {GAMEPAD_A, DIK_SPACE},
+    {GAMEPAD_START, DIK_P},
+    {GAMEPAD_BACK, DIK_BACK},
+};
+
+template <int N>
+void AddKeys(const ButtonKey (&table)[N], unsigned buttons, unsigned char* keys)
+{
+    for (const ButtonKey& entry : table) {
+        if (buttons & entry.button) keys[entry.key] = KEY_DOWN;
+    }
+}
+
+// The stick as d-pad buttons, each axis on its own.
+unsigned StickButtons(int x, int y)
+{
+    unsigned buttons = 0;
+    if (x < -GAMEPAD_DEAD_ZONE) buttons |= GAMEPAD_DPAD_LEFT;
+    if (x > GAMEPAD_DEAD_ZONE) buttons |= GAMEPAD_DPAD_RIGHT;
+    if (y < -GAMEPAD_DEAD_ZONE) buttons |= GAMEPAD_DPAD_UP;
+    if (y > GAMEPAD_DEAD_ZONE) buttons |= GAMEPAD_DPAD_DOWN;
+    return buttons;
+}
+
+// The screen of the last read and the buttons held then.
+int last_state = STATE_MAIN_MENU;
+unsigned last_buttons = 0;
+// Buttons held since before the screen changed, ignored until let go.
+unsigned carried_over = 0;
+
+}  // namespace
+
+void GamepadToKeys(const PlatformGamepad& pad, int state, unsigned char* keys)
+{
+    const unsigned buttons = pad.buttons | StickButtons(pad.stick_x, pad.stick_y);
+    AddKeys(EVERY_SCREEN, buttons, keys);
+    if (state == STATE_MAIN_MENU) {
+        AddKeys(MAIN_MENU, buttons, keys);
+    } else if (state == STATE_NEW_GAME_MENU) {
+        AddKeys(NEW_GAME_MENU, buttons, keys);
+    } else {
+        AddKeys(OTHER_SCREENS, buttons, keys);
+    }
+}
+
+void ReadGamepadKeys(unsigned char* keys)
+{
+    PlatformGamepad pad{};
+    PlatformReadGamepad(&pad);
+    if (game_state != last_state) carried_over = last_buttons & ~DIRECTION_BUTTONS;
+    carried_over &= pad.buttons;
+    last_state = game_state;
+    last_buttons = pad.buttons;
+    pad.buttons &= ~carried_over;
+    GamepadToKeys(pad, game_state, keys);
+}
