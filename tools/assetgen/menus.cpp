@@ -1,0 +1,228 @@
+// The five full-screen pictures. Each one shows the river at dusk behind
+// the game's name and exactly the keys that screen answers to.
+#include <cmath>
+#include <cstdlib>
+
+#include "tools/assetgen/art.h"
+#include "tools/assetgen/display_font.h"
+#include "tools/assetgen/font.h"
+#include "tools/assetgen/palette.h"
+
+namespace {
+
+constexpr int W = 640;
+constexpr int H = 480;
+
+// The river from high above, dimmed so that lettering stands out.
+Canvas Backdrop(int map_y, double light) {
+    static const Canvas map = DrawRiverMap();
+    Canvas c = MakeCanvas(W, H);
+    std::vector<int> dim(256);
+    for (int i = 0; i < 256; ++i) {
+        Rgb rgb = GamePalette()[size_t(i)];
+        dim[size_t(i)] = NearestColour({int(rgb.r * light), int(rgb.g * light), int(rgb.b * light * 1.15)});
+    }
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) SetPixel(c, x, y, dim[size_t(GetPixel(map, x, map_y + y))]);
+    return c;
+}
+
+void Sprite(Canvas& c, const Canvas& s, int x, int y) { Blit(c, s, x, y); }
+
+// A framed dark box for text.
+void Box(Canvas& c, int x, int y, int w, int h) {
+    FillRect(c, x, y, w, h, RAMP_NAVY.Shade(1));
+    FillRect(c, x, y, w, 2, RAMP_GOLD.Shade(9));
+    FillRect(c, x, y + h - 2, w, 2, RAMP_GOLD.Shade(5));
+    FillRect(c, x, y, 2, h, RAMP_GOLD.Shade(8));
+    FillRect(c, x + w - 2, y, 2, h, RAMP_GOLD.Shade(6));
+}
+
+// Big lettering in a ramp, lit from above, with a dark rim and a shadow.
+void Headline(Canvas& c, int centre_x, int y, int scale, const std::string& text, Ramp ramp) {
+    Canvas ink = DisplayTextMask(text, scale);
+    int x0 = centre_x - ink.width / 2;
+    for (int yy = 0; yy < ink.height; ++yy)
+        for (int xx = 0; xx < ink.width; ++xx)
+            if (GetPixel(ink, xx, yy))
+                for (int d = 1; d <= scale; ++d) SetPixel(c, x0 + xx + d + 2, y + yy + d + 2, RAMP_SKY.Shade(0));
+    for (int yy = -2; yy < ink.height + 2; ++yy)
+        for (int xx = -2; xx < ink.width + 2; ++xx) {
+            bool near = false;
+            for (int dy = -2; dy <= 2 && !near; ++dy)
+                for (int dx = -2; dx <= 2 && !near; ++dx) near = std::abs(dx) + std::abs(dy) <= 3 && GetPixel(ink, xx + dx, yy + dy);
+            if (near && !GetPixel(ink, xx, yy)) SetPixel(c, x0 + xx, y + yy, RAMP_NAVY.Shade(0));
+        }
+    for (int yy = 0; yy < ink.height; ++yy)
+        for (int xx = 0; xx < ink.width; ++xx) {
+            if (!GetPixel(ink, xx, yy)) continue;
+            double t = double(yy) / ink.height;
+            int shade = int((1 - t) * (ramp.count - 1) * 0.95 + 0.5);
+            if (!GetPixel(ink, xx, yy - 1)) shade = ramp.count - 1;  // bright upper edges
+            SetPixel(c, x0 + xx, y + yy, ramp.Shade(shade));
+        }
+}
+
+void Title(Canvas& c, int centre_x, int y, int scale) { Headline(c, centre_x, y, scale, "WAVEDART", RAMP_GOLD); }
+
+// A keyboard key with its label, `w` pixels wide.
+void KeyCap(Canvas& c, int x, int y, int w, const std::string& label) {
+    FillRect(c, x, y + 2, w, 24, RAMP_GREY.Shade(4));
+    FillRect(c, x, y, w, 23, RAMP_GREY.Shade(13));
+    FillRect(c, x + 2, y + 2, w - 4, 18, RAMP_GREY.Shade(11));
+    FillRect(c, x, y, w, 1, PAL_WHITE);
+    Outline(c, RAMP_NAVY.Shade(0));
+    DrawCentred(c, x + w / 2, y + 3, label, {RAMP_NAVY.Shade(0), 1, true});
+}
+
+// An arrow key: the key with a triangle pointing dx, dy.
+void ArrowCap(Canvas& c, int x, int y, int dx, int dy) {
+    KeyCap(c, x, y, 26, "");
+    double cx = x + 13, cy = y + 11;
+    std::vector<Point> tri;
+    if (dx) tri = {{cx + 6 * dx, cy}, {cx - 5 * dx, cy - 6}, {cx - 5 * dx, cy + 6}};
+    else tri = {{cx, cy + 6 * dy}, {cx - 6, cy - 5 * dy}, {cx + 6, cy - 5 * dy}};
+    FillPolygon(c, tri, RAMP_NAVY.Shade(0));
+}
+
+const TextStyle kText{PAL_WHITE, 1, false, RAMP_NAVY.Shade(0)};
+const TextStyle kBold{PAL_WHITE, 1, true, RAMP_NAVY.Shade(0)};
+const TextStyle kGold{RAMP_GOLD.Shade(12), 1, true, RAMP_NAVY.Shade(0)};
+const TextStyle kBig{PAL_WHITE, 2, true, RAMP_NAVY.Shade(0)};
+
+void Option(Canvas& c, int x, int y, int key_width, const std::string& key, const std::string& label) {
+    KeyCap(c, x, y, key_width, key);
+    DrawString(c, x + key_width + 16, y - 2, label, kBig);
+}
+
+void BackHint(Canvas& c, int y, const std::string& what) {
+    int w = TextWidth(what, kBold) + 96 + 14;
+    int x = W / 2 - w / 2;
+    KeyCap(c, x, y, 96, "BACKSPACE");
+    DrawString(c, x + 96 + 14, y + 3, what, kBold);
+}
+
+}  // namespace
+
+Canvas DrawMainScreen() {
+    Canvas c = Backdrop(1344, 0.42);
+    Title(c, W / 2, 40, 10);
+    DrawCentred(c, W / 2, 150, "FLY THE RIVER  -  SINK THE FLEET  -  BRING DOWN THE BRIDGES", kGold);
+    Box(c, 170, 196, 300, 168);
+    Option(c, 200, 218, 30, "N", "NEW GAME");
+    Option(c, 200, 268, 30, "I", "INSTRUCTIONS");
+    Option(c, 200, 318, 48, "ESC", "QUIT");
+    std::vector<Canvas> craft = DrawCraftFrames();
+    Sprite(c, craft[1], 300, 400);
+    Sprite(c, DrawEnemyFrames(0)[1], 70, 250);
+    Sprite(c, DrawEnemyFrames(3)[0], 500, 120);
+    Sprite(c, DrawEnemyFrames(5)[0], 520, 400);
+    return c;
+}
+
+Canvas DrawNewGameScreen() {
+    Canvas c = Backdrop(2304, 0.42);
+    Title(c, W / 2, 22, 7);
+    DrawCentred(c, W / 2, 108, "CHOOSE YOUR DIFFICULTY", kBig);
+    Box(c, 110, 150, 420, 226);
+    Option(c, 140, 172, 30, "E", "EASY");
+    DrawString(c, 186, 196, "cruise as slowly as you like", kText);
+    Option(c, 140, 240, 30, "M", "MEDIUM");
+    DrawString(c, 186, 264, "a faster river, richer depots", kText);
+    Option(c, 140, 308, 30, "D", "HARD");
+    DrawString(c, 186, 332, "full throttle, the richest depots", kText);
+    BackHint(c, 420, "BACK TO THE MAIN MENU");
+    return c;
+}
+
+Canvas DrawInstructionScreen() {
+    Canvas c = Backdrop(2624, 0.32);
+    Title(c, W / 2, 8, 6);
+    // Controls.
+    Box(c, 16, 64, 608, 128);
+    ArrowCap(c, 34, 78, -1, 0);
+    ArrowCap(c, 64, 78, 1, 0);
+    DrawString(c, 104, 82, "steer left and right", kText);
+    ArrowCap(c, 34, 114, 0, -1);
+    ArrowCap(c, 64, 114, 0, 1);
+    DrawString(c, 104, 118, "fly faster / slower", kText);
+    KeyCap(c, 34, 150, 56, "SPACE");
+    DrawString(c, 104, 154, "fire a missile", kText);
+    KeyCap(c, 326, 150, 96, "BACKSPACE");
+    DrawString(c, 434, 154, "main menu", kText);
+    DrawString(c, 326, 76, "Fly up the river. Keep clear", kText);
+    DrawString(c, 326, 92, "of the banks, enemy ships,", kText);
+    DrawString(c, 326, 108, "aircraft and their fire. Fly", kText);
+    DrawString(c, 326, 124, "over depots to refuel. Shoot", kText);
+    // Rules.
+    DrawString(c, 24, 200, "the bridge down to pass: ten levels, four ships, one back per level.", kBold);
+    // Points of every target, with its picture.
+    Box(c, 16, 224, 608, 250);
+    DrawCentred(c, W / 2, 230, "POINTS", kGold);
+    struct Target {
+        Canvas art;
+        const char* points;
+    };
+    Canvas depot_small = MakeCanvas(24, 48), bridge_small = MakeCanvas(64, 32);
+    Canvas depot = DrawFuelDepot(), bridge = DrawBridge();
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 24; ++x) SetPixel(depot_small, x, y, GetPixel(depot, x * 2, y * 2));
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 64; ++x) SetPixel(bridge_small, x, y, GetPixel(bridge, x * 2, y * 2));
+    Target left[] = {{DrawEnemyFrames(0)[0], "300"},
+                     {DrawEnemyFrames(1)[0], "400"},
+                     {DrawEnemyFrames(2)[0], "500"},
+                     {bridge_small, "2000"}};
+    Target right[] = {{DrawEnemyFrames(3)[0], "600"},
+                      {DrawEnemyFrames(4)[0], "700"},
+                      {DrawEnemyFrames(5)[0], "800"},
+                      {depot_small, "200"}};
+    const char* left_names[] = {"BOAT", "CRUISER", "DESTROYER", "BRIDGE"};
+    const char* right_names[] = {"HELICOPTER", "PLANE", "JET", "FUEL DEPOT"};
+    int rows_y[] = {254, 300, 350, 410};
+    for (int i = 0; i < 4; ++i) {
+        int cy = rows_y[i];
+        Sprite(c, left[i].art, 150 - left[i].art.width / 2, cy - left[i].art.height / 2 + 8);
+        DrawString(c, 214, cy, left_names[i], kText);
+        DrawString(c, 300 - TextWidth(left[i].points, kBold), cy, left[i].points, kGold);
+        Sprite(c, right[i].art, 400 - right[i].art.width / 2, cy - right[i].art.height / 2 + 8);
+        DrawString(c, 444, cy, right_names[i], kText);
+        DrawString(c, 608 - TextWidth(right[i].points, kBold), cy, right[i].points, kGold);
+    }
+    return c;
+}
+
+namespace {
+
+// The end screens: a headline, the score's frame (its inside left plain for
+// the score drawn at x 316 to 380, y 340 to 356) and the way back.
+Canvas EndScreen(int map_y, const std::string& headline, Ramp ramp, const std::string& line) {
+    Canvas c = Backdrop(map_y, 0.38);
+    Title(c, W / 2, 28, 7);
+    Headline(c, W / 2, 130, 6, headline, ramp);
+    DrawCentred(c, W / 2, 228, line, kBold);
+    Box(c, 236, 290, 168, 92);
+    DrawCentred(c, W / 2, 304, "FINAL SCORE", kGold);
+    FillRect(c, 300, 332, 96, 32, RAMP_NAVY.Shade(0));
+    FillRect(c, 300, 332, 96, 1, RAMP_STEEL.Shade(3));
+    BackHint(c, 420, "MAIN MENU");
+    return c;
+}
+
+}  // namespace
+
+Canvas DrawGameFinishScreen() {
+    Canvas c = EndScreen(0, "RIVER CLEARED!", RAMP_LIME, "All ten bridges are down. The river is yours.");
+    std::vector<Canvas> blast = DrawExplosionFrames();
+    Sprite(c, blast[3], 60, 300);
+    Sprite(c, blast[5], 530, 280);
+    Sprite(c, blast[2], 480, 360);
+    Sprite(c, DrawCraftFrames()[2], 110, 380);
+    return c;
+}
+
+Canvas DrawGameOverScreen() {
+    Canvas c = EndScreen(3008, "GAME OVER", RAMP_FIRE, "Your last ship is down. The river waits for you.");
+    Sprite(c, DrawExplosionFrames()[8], 80, 330);
+    return c;
+}
