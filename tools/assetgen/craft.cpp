@@ -43,7 +43,7 @@ Canvas Draw(double roll) {
         std::vector<Point> pts;
         for (const Point& p : part.outline)
             pts.push_back({cx + p.x * std::cos(roll) - part.height * std::sin(roll), p.y});
-        int shade = part.shade + int(std::lround(part.side * std::sin(roll) * 7));
+        int shade = part.shade + int(std::lround(part.side * std::sin(roll) * 6));
         FillPolygon(c, pts, part.ramp.Shade(shade));
     }
     // Canopy, lit from the upper left.
@@ -61,6 +61,6 @@ Canvas Draw(double roll) {
 }  // namespace
 
 std::vector<Canvas> DrawCraftFrames() {
-    Canvas left = Draw(0.55);
+    Canvas left = Draw(0.75);
     return {left, Draw(0.0), MirrorX(left)};
 }

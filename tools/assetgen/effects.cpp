@@ -54,10 +54,12 @@ Canvas Blast(int frame) {
                                       0.1 * HashUnit(int(angle * 12 + 40), frame, 3));
             if (d > ragged) continue;
             double r = d / ragged;
-            double grain = HashUnit(x, y, 40 + frame) * 0.35;
+            // Billows: smooth noise that boils from frame to frame.
+            double billow = TileNoise(x, y, 6, 48, 40 + frame / 2) * 0.6 + TileNoise(x, y, 3, 48, 60 + frame) * 0.4;
+            double grain = billow * 0.5 + HashUnit(x, y, 40 + frame) * 0.08;
             // Heat falls off outwards and with age; the cooled rim is smoke.
-            double heat = (1.15 - r * 0.8) * (1.05 - t) + grain - 0.15;
-            if (t > 0.5 && HashUnit(x / 2, y / 2, 70 + frame) < (t - 0.5) * 1.6 * (0.4 + r)) continue;  // thinning
+            double heat = (1.2 - r * 0.85) * std::pow(std::fmax(0.0, 1.02 - t), 1.4) + grain - 0.22;
+            if (t > 0.55 && billow < (t - 0.55) * 1.7 * (0.5 + r)) continue;  // the smoke thins out
             if (heat > 0.28)
                 SetPixel(c, x, y, RAMP_FIRE.Shade(int(heat * 16)));
             else

@@ -125,12 +125,12 @@ Canvas DrawNewGameScreen() {
     Title(c, W / 2, 22, 7);
     DrawCentred(c, W / 2, 108, "CHOOSE YOUR DIFFICULTY", kBig);
     Box(c, 110, 150, 420, 226);
-    Option(c, 140, 172, 30, "E", "EASY");
-    DrawString(c, 186, 196, "cruise as slowly as you like", kText);
-    Option(c, 140, 240, 30, "M", "MEDIUM");
-    DrawString(c, 186, 264, "a faster river, richer depots", kText);
-    Option(c, 140, 308, 30, "D", "HARD");
-    DrawString(c, 186, 332, "full throttle, the richest depots", kText);
+    Option(c, 140, 168, 30, "E", "EASY");
+    DrawString(c, 188, 200, "cruise as slowly as you like", kText);
+    Option(c, 140, 236, 30, "M", "MEDIUM");
+    DrawString(c, 188, 268, "a quicker river, faster refuelling", kText);
+    Option(c, 140, 304, 30, "D", "HARD");
+    DrawString(c, 188, 336, "never slow, the fastest refuelling", kText);
     BackHint(c, 420, "BACK TO THE MAIN MENU");
     return c;
 }
@@ -138,27 +138,29 @@ Canvas DrawNewGameScreen() {
 Canvas DrawInstructionScreen() {
     Canvas c = Backdrop(2624, 0.32);
     Title(c, W / 2, 8, 6);
-    // Controls.
-    Box(c, 16, 64, 608, 128);
-    ArrowCap(c, 34, 78, -1, 0);
-    ArrowCap(c, 64, 78, 1, 0);
-    DrawString(c, 104, 82, "steer left and right", kText);
-    ArrowCap(c, 34, 114, 0, -1);
-    ArrowCap(c, 64, 114, 0, 1);
-    DrawString(c, 104, 118, "fly faster / slower", kText);
-    KeyCap(c, 34, 150, 56, "SPACE");
-    DrawString(c, 104, 154, "fire a missile", kText);
-    KeyCap(c, 326, 150, 96, "BACKSPACE");
-    DrawString(c, 434, 154, "main menu", kText);
-    DrawString(c, 326, 76, "Fly up the river. Keep clear", kText);
-    DrawString(c, 326, 92, "of the banks, enemy ships,", kText);
-    DrawString(c, 326, 108, "aircraft and their fire. Fly", kText);
-    DrawString(c, 326, 124, "over depots to refuel. Shoot", kText);
-    // Rules.
-    DrawString(c, 24, 200, "the bridge down to pass: ten levels, four ships, one back per level.", kBold);
+    // Controls on the left, the rules on the right.
+    Box(c, 16, 62, 608, 152);
+    ArrowCap(c, 32, 74, -1, 0);
+    ArrowCap(c, 62, 74, 1, 0);
+    DrawString(c, 100, 78, "steer", kText);
+    ArrowCap(c, 32, 108, 0, -1);
+    ArrowCap(c, 62, 108, 0, 1);
+    DrawString(c, 100, 112, "faster / slower", kText);
+    KeyCap(c, 32, 142, 56, "SPACE");
+    DrawString(c, 100, 146, "fire", kText);
+    KeyCap(c, 32, 176, 96, "BACKSPACE");
+    DrawString(c, 140, 180, "main menu", kText);
+    const char* rules[] = {"Fly up the river to its bridge and",
+                           "shoot the bridge down to end the",
+                           "level. Ten levels, four ships.",
+                           "The banks, enemies, their fire and",
+                           "the bridge cost a ship; so does an",
+                           "empty tank. Fly over depots to",
+                           "refuel. One ship back per level."};
+    for (int i = 0; i < 7; ++i) DrawString(c, 300, 78 + i * 18, rules[i], kText);
     // Points of every target, with its picture.
     Box(c, 16, 224, 608, 250);
-    DrawCentred(c, W / 2, 230, "POINTS", kGold);
+    DrawCentred(c, W / 2, 232, "POINTS", kGold);
     struct Target {
         Canvas art;
         const char* points;
@@ -179,15 +181,15 @@ Canvas DrawInstructionScreen() {
                       {depot_small, "200"}};
     const char* left_names[] = {"BOAT", "CRUISER", "DESTROYER", "BRIDGE"};
     const char* right_names[] = {"HELICOPTER", "PLANE", "JET", "FUEL DEPOT"};
-    int rows_y[] = {254, 300, 350, 410};
+    int rows_y[] = {262, 308, 356, 416};
     for (int i = 0; i < 4; ++i) {
         int cy = rows_y[i];
-        Sprite(c, left[i].art, 150 - left[i].art.width / 2, cy - left[i].art.height / 2 + 8);
-        DrawString(c, 214, cy, left_names[i], kText);
-        DrawString(c, 300 - TextWidth(left[i].points, kBold), cy, left[i].points, kGold);
-        Sprite(c, right[i].art, 400 - right[i].art.width / 2, cy - right[i].art.height / 2 + 8);
-        DrawString(c, 444, cy, right_names[i], kText);
-        DrawString(c, 608 - TextWidth(right[i].points, kBold), cy, right[i].points, kGold);
+        Sprite(c, left[i].art, 88 - left[i].art.width / 2, cy - left[i].art.height / 2 + 8);
+        DrawString(c, 156, cy, left_names[i], kText);
+        DrawString(c, 296 - TextWidth(left[i].points, kBold), cy, left[i].points, kGold);
+        Sprite(c, right[i].art, 380 - right[i].art.width / 2, cy - right[i].art.height / 2 + 8);
+        DrawString(c, 428, cy, right_names[i], kText);
+        DrawString(c, 604 - TextWidth(right[i].points, kBold), cy, right[i].points, kGold);
     }
     return c;
 }
@@ -222,7 +224,8 @@ Canvas DrawGameFinishScreen() {
 }
 
 Canvas DrawGameOverScreen() {
-    Canvas c = EndScreen(3008, "GAME OVER", RAMP_FIRE, "Your last ship is down. The river waits for you.");
-    Sprite(c, DrawExplosionFrames()[8], 80, 330);
+    Canvas c = EndScreen(3008, "GAME OVER", RAMP_ALERT, "Your last ship is down. The river waits for you.");
+    Sprite(c, DrawEnemyFrames(2)[1], 150, 384);
+    Sprite(c, DrawEnemyFrames(3)[0], 470, 250);
     return c;
 }

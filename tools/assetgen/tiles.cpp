@@ -21,8 +21,8 @@ struct Feature {
     int x, y, kind;  // kind 0 tree, 1 bush, 2 rocks, 3 flowers
 };
 // Placed well inside the tile, so that no feature is cut by a tile edge.
-constexpr Feature kFeatures[] = {{15, 16, 0}, {47, 40, 0}, {44, 13, 1}, {18, 46, 1},
-                                 {31, 30, 3}, {55, 55, 2}, {8, 31, 3},  {34, 54, 3}};
+constexpr Feature kFeatures[] = {{16, 18, 0}, {24, 11, 1}, {47, 43, 1}, {53, 13, 3},
+                                 {31, 34, 3}, {55, 55, 2}, {9, 41, 3},  {36, 56, 3}};
 
 double FeatureRadius(const Feature& f) { return f.kind == 0 ? 7.5 : (f.kind == 1 ? 4.5 : 2.5); }
 
@@ -34,10 +34,10 @@ int Cell(const std::vector<int>& m, int x, int y) {
 
 // Distance from (x, y) to the nearest pixel whose mask value is `want`,
 // looking past the tile's edges as if the edge continued outwards.
-double DistanceTo(const std::vector<int>& m, int x, int y, int want) {
-    double best = kReach + 1;
-    for (int dy = -kReach; dy <= kReach; ++dy)
-        for (int dx = -kReach; dx <= kReach; ++dx)
+double DistanceTo(const std::vector<int>& m, int x, int y, int want, int reach = kReach) {
+    double best = reach + 1;
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx)
             if (Cell(m, x + dx, y + dy) == want) best = std::fmin(best, std::sqrt(double(dx * dx + dy * dy)));
     return best;
 }
@@ -130,7 +130,7 @@ Canvas DrawTile(int tile) {
     std::vector<int> mask = TileWaterMask(tile);
     FeatureSet shown{};
     for (size_t i = 0; i < std::size(kFeatures); ++i)
-        shown[i] = DistanceTo(mask, kFeatures[i].x, kFeatures[i].y, 1) > FeatureRadius(kFeatures[i]) + 4;
+        shown[i] = DistanceTo(mask, kFeatures[i].x, kFeatures[i].y, 1, 16) > FeatureRadius(kFeatures[i]) + 4;
     Canvas c = MakeCanvas(T, T);
     for (int y = 0; y < T; ++y)
         for (int x = 0; x < T; ++x) {
