@@ -151,21 +151,22 @@ TEST(Bitmaps, CraftBanksInThreeDifferentFrames) {
 TEST(Bitmaps, ExplosionGrowsThenFades) {
     Picture sheet;
     ASSERT_TRUE(LoadPicture("art/explosion.bmp", &sheet));
-    std::vector<int> ink;
-    std::vector<int> bright;
+    // Size, brightness, and how fiery (red over blue) the pixels are.
+    std::vector<int> ink, bright, fire;
     for (int i = 0; i < 13; ++i) {
         Picture f = Cell(sheet, i % 6, i / 6, 48, 48);
         ink.push_back(InkCount(f));
-        int sum = 0;
+        int sum = 0, warm = 0;
         for (uint8_t p : f.pixels)
-            if (p) sum += Brightness(f.palette[p]);
+            if (p) sum += Brightness(f.palette[p]), warm += f.palette[p].red - f.palette[p].blue;
         bright.push_back(ink.back() ? sum / ink.back() : 0);
+        fire.push_back(ink.back() ? warm / ink.back() : 0);
     }
     EXPECT_LT(ink[0], ink[4]);
     EXPECT_LT(ink[4], ink[8]);
     EXPECT_GT(ink[8], ink[12]);
-    EXPECT_GT(bright[0], bright[6]);
-    EXPECT_GT(bright[6], bright[12]);
+    EXPECT_GT(bright[0], bright[6]);  // the white flash cools to orange
+    EXPECT_GT(fire[6], fire[12]);     // and the fire to smoke
 }
 
 TEST(Bitmaps, PlayerShotsAreTallAndEnemyShotsAreWide) {
