@@ -1,14 +1,22 @@
-# The two commands of the README. Both install what is missing first.
+# The commands of the README. Each installs what is missing first.
 JOBS ?= $(shell nproc)
 
-.PHONY: play test build-release build-test build-sanitize deps deps-test clean
+.PHONY: play test fuzz build-release build-test build-sanitize deps deps-test clean
 
 play: build-release
 	cd build/release/data && ../wavedart
 
+# Seconds of fuzzing per loader: a short run in the tests, a long one alone.
+FUZZ_TEST_SECONDS ?= 20
+FUZZ_SECONDS ?= 600
+
 test: build-test build-sanitize
 	ctest --test-dir build/test --output-on-failure -j $(JOBS)
 	ctest --test-dir build/sanitize --output-on-failure -j $(JOBS)
+	JOBS=$(JOBS) sh scripts/fuzz.sh $(FUZZ_TEST_SECONDS)
+
+fuzz: deps-test
+	JOBS=$(JOBS) sh scripts/fuzz.sh $(FUZZ_SECONDS)
 
 deps:
 	sh scripts/install-deps.sh play

@@ -6,7 +6,8 @@ set -eu
 mode="${1:-play}"
 packages="cmake make g++ pkg-config libsdl2-dev unifont"
 if [ "$mode" = "test" ]; then
-    packages="$packages googletest libgtest-dev libgmock-dev libbenchmark-dev"
+    # clang with its runtime libraries (libFuzzer, sanitizers) builds the fuzz targets.
+    packages="$packages googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev"
 fi
 
 missing=""
