@@ -12,16 +12,15 @@ constexpr double kPi = 3.14159265358979323846;
 // The player's shot flies up: a bright head over a flickering flame.
 Canvas PlayerShot(int frame) {
     Canvas c = MakeCanvas(8, 8);
-    FillRect(c, 3, 0, 2, 4, RAMP_FIRE.Shade(15));
-    SetPixel(c, 3, 0, PAL_WHITE);
-    SetPixel(c, 4, 0, PAL_WHITE);
-    FillRect(c, 2, 2, 1, 2, RAMP_FIRE.Shade(10));
-    FillRect(c, 5, 2, 1, 2, RAMP_FIRE.Shade(10));
+    FillRect(c, 3, 0, 2, 4, RAMP_FIRE.Shade(14));
+    FillRect(c, 3, 0, 2, 2, PAL_WHITE);
+    SetPixel(c, 2, 1, RAMP_FIRE.Shade(9));
+    SetPixel(c, 5, 1, RAMP_FIRE.Shade(9));
     int flame = 2 + (frame * 5 % 3);
     for (int k = 0; k < flame; ++k) {
         int shade = 12 - k * 3 - (frame % 2);
         SetPixel(c, 3 + ((frame + k) % 2), 4 + k, RAMP_FIRE.Shade(shade));
-        if (k == 0) SetPixel(c, 3 + ((frame + k + 1) % 2), 4, RAMP_FIRE.Shade(shade - 1));
+        if (k < 2) SetPixel(c, 3 + ((frame + k + 1) % 2), 4 + k, RAMP_FIRE.Shade(shade - 2));
     }
     return c;
 }

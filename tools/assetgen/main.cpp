@@ -1,6 +1,7 @@
 // Writes the game's art, menus, sounds and palette into a folder:
 //   assetgen DATA_DIR            every file the game reads
 //   assetgen --contact OUT_DIR   contact sheets of the art, for looking at
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -93,7 +94,9 @@ int main(int argc, char** argv) {
     }
     std::string dir = argv[argc - 1];
     std::error_code ec;
-    for (const char* sub : {"", "/art", "/menuart", "/sounds"}) std::filesystem::create_directories(dir + sub, ec);
+    std::filesystem::create_directories(dir, ec);
+    if (!contact)
+        for (const char* sub : {"/art", "/menuart", "/sounds"}) std::filesystem::create_directories(dir + sub, ec);
     if (contact) {
         Bmp(dir, "contact_sprites.bmp", SpriteContactSheet());
         Bmp(dir, "contact_river.bmp", DrawRiverMap());

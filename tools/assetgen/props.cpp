@@ -1,5 +1,6 @@
 // The fuel depot, the bridge and the heads-up panel.
 #include "tools/assetgen/art.h"
+#include "tools/assetgen/display_font.h"
 #include "tools/assetgen/font.h"
 #include "tools/assetgen/noise.h"
 #include "tools/assetgen/palette.h"
@@ -28,8 +29,14 @@ Canvas DrawFuelDepot() {
         FillRect(c, 7, top, 34, 20, band);
         FillRect(c, 7, top, 34, 2, red ? RAMP_ALERT.Shade(5) : PAL_WHITE);       // lit top edge
         FillRect(c, 7, top + 18, 34, 2, red ? RAMP_FIRE.Shade(2) : RAMP_GREY.Shade(11));
-        TextStyle style{red ? PAL_WHITE : RAMP_ALERT.Shade(0), 1, true, red ? RAMP_FIRE.Shade(1) : RAMP_GREY.Shade(9)};
-        DrawCentred(c, 24, top + 2, std::string(1, word[k]), style);
+        Canvas letter = DisplayTextMask(std::string(1, word[k]), 2);
+        int ink = red ? PAL_WHITE : RAMP_ALERT.Shade(0), shadow = red ? RAMP_FIRE.Shade(1) : RAMP_GREY.Shade(9);
+        for (int y = 0; y < letter.height; ++y)
+            for (int x = 0; x < letter.width; ++x)
+                if (GetPixel(letter, x, y)) {
+                    SetPixel(c, 20 + x, top + 4 + y, shadow);
+                    SetPixel(c, 19 + x, top + 3 + y, ink);
+                }
     }
     FillRect(c, 5, 2, 38, 3, RAMP_GREY.Shade(12));  // cap
     FillRect(c, 20, 0, 8, 2, RAMP_GREY.Shade(7));
@@ -41,7 +48,11 @@ Canvas DrawBridge() {
     Canvas c = MakeCanvas(128, 64);
     // Deck: asphalt with a dashed centre line.
     for (int y = 16; y < 48; ++y)
-        for (int x = 0; x < 128; ++x) SetPixel(c, x, y, RAMP_GREY.Shade(4 + int(HashUnit(x, y, 5) * 2)));
+        for (int x = 0; x < 128; ++x) SetPixel(c, x, y, RAMP_GREY.Shade(HashUnit(x, y, 5) > 0.8 ? 5 : 4));
+    // Its shadow on the water below.
+    for (int y = 56; y < 61; ++y)
+        for (int x = 12; x < 116; ++x)
+            if (y < 59 || (x + y) % 2 == 0) SetPixel(c, x, y, RAMP_WATER.Shade(1));
     for (int x = 6; x < 122; x += 12) FillRect(c, x, 31, 6, 2, RAMP_GOLD.Shade(10));
     // Steel trusses along both sides.
     for (int side = 0; side < 2; ++side) {

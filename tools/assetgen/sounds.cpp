@@ -117,7 +117,7 @@ std::vector<uint8_t> ExplosionSound() {
         mid += 0.3 * (white - mid);
         double crackle = rng.Unit() > 0.997 - 0.004 * (1 - t) ? rng.Signed() * 2.0 : 0.0;
         phase += 2 * kPi * (110 * std::exp(-3 * t) + 35) / SOUND_RATE;
-        double env = std::fmin(1.0, i / 30.0) * std::exp(-3.2 * t) * (1 - t);
+        double env = std::fmin(1.0, i / 30.0) * std::exp(-2.4 * t) * std::sqrt(1 - t);
         v[size_t(i)] = (low * 5.0 + mid * 0.9 * std::exp(-5 * t) + std::sin(phase) * 0.9 + crackle * 0.3) * env;
     }
     return ToSamples(v, 118);

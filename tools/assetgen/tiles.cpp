@@ -20,9 +20,10 @@ constexpr int kReach = 9;  // how far shallows and mud look for the other side
 struct Feature {
     int x, y, kind;  // kind 0 tree, 1 bush, 2 rocks, 3 flowers
 };
-// Placed well inside the tile, so that no feature is cut by a tile edge.
-constexpr Feature kFeatures[] = {{16, 18, 0}, {24, 11, 1}, {47, 43, 1}, {53, 13, 3},
-                                 {31, 34, 3}, {55, 55, 2}, {9, 41, 3},  {36, 56, 3}};
+// Placed well inside the tile, so that no feature is cut by a tile edge;
+// drawn in order, so later ones stand in front.
+constexpr Feature kFeatures[] = {{24, 13, 1}, {14, 17, 0}, {23, 25, 1}, {44, 44, 1}, {51, 39, 1},
+                                 {53, 13, 3}, {34, 35, 3}, {55, 56, 2}, {9, 44, 3},  {36, 56, 3}};
 
 double FeatureRadius(const Feature& f) { return f.kind == 0 ? 7.5 : (f.kind == 1 ? 4.5 : 2.5); }
 
@@ -47,29 +48,33 @@ using FeatureSet = std::array<bool, std::size(kFeatures)>;
 int LandColour(const FeatureSet& shown, int x, int y, double to_water) {
     if (to_water <= 1.5) return RAMP_MUD.Shade(1 + int(HashUnit(x, y, 7) * 2));
     if (to_water <= 3.5) return RAMP_MUD.Shade(2 + int(HashUnit(x, y, 8) * 3));
-    for (size_t i = 0; i < std::size(kFeatures); ++i) {
+    // Features first, the front one (last in the list) winning; then the
+    // shadows they cast down and to the right.
+    for (size_t i = std::size(kFeatures); i-- > 0;) {
         const Feature& f = kFeatures[i];
-        double r = FeatureRadius(f);
         if (!shown[i]) continue;
+        double r = FeatureRadius(f);
         double dx = x + 0.5 - f.x, dy = y + 0.5 - f.y;
         double d = std::sqrt(dx * dx + dy * dy);
         if (f.kind <= 1) {
-            double sx = dx - 2, sy = dy - 2.5;  // shadow falls down and right
-            double bumpy = r * (0.85 + 0.15 * std::sin(std::atan2(dy, dx) * 7 + f.x));
-            if (d <= bumpy) {
+            if (d <= r * (0.85 + 0.15 * std::sin(std::atan2(dy, dx) * 7 + f.x))) {
                 double light = (-dx - dy) / r * 0.45 + 0.55 - d / r * 0.3 + HashUnit(x, y, 11) * 0.3;
                 return RAMP_FOLIAGE.Shade(int(light * 6));
             }
-            if (std::sqrt(sx * sx + sy * sy) <= bumpy) return RAMP_GRASS.Shade(0);
         } else if (f.kind == 2) {
             if (std::fabs(dx) < 2.6 && std::fabs(dy) < 2.0) return RAMP_ROCK.Shade(dx + dy < 0 ? 4 : 2);
-            if (std::fabs(dx - 1) < 2.6 && std::fabs(dy - 1) < 2.0) return RAMP_GRASS.Shade(0);
         } else {
             for (int k = 0; k < 4; ++k) {
                 int fx = f.x + int(HashUnit(k, f.y, 21) * 9) - 4, fy = f.y + int(HashUnit(k, f.x, 22) * 9) - 4;
                 if (x == fx && y == fy) return k % 2 ? PAL_FLOWER_YELLOW : PAL_FLOWER_PINK;
             }
         }
+    }
+    for (size_t i = 0; i < std::size(kFeatures); ++i) {
+        const Feature& f = kFeatures[i];
+        if (!shown[i] || f.kind == 3) continue;
+        double sx = x + 0.5 - f.x - 2, sy = y + 0.5 - f.y - 2.5;
+        if (std::sqrt(sx * sx + sy * sy) <= FeatureRadius(f) * (f.kind == 2 ? 0.9 : 0.95)) return RAMP_GRASS.Shade(0);
     }
     double n = TileNoise(x, y, 32, T, 3) * 0.3 + TileNoise(x, y, 8, T, 4) * 0.35 + TileNoise(x, y, 4, T, 6) * 0.2 +
                HashUnit(x, y, 5) * 0.3;
