@@ -190,15 +190,6 @@ TEST_F(TargetTest, BridgeStandsOverTheTopRowUntilAPlayersMissileBringsItDown)
     EXPECT_EQ(BackPixel(224, 0), 0);
 }
 
-TEST_F(TargetTest, BridgeBoxLeavesItsRightQuarterOpen)
-{
-    PlaceBridge();
-    MissileAt(340, 32);  // inside the sprite, right of the shrunken box
-    HitBridge();
-    EXPECT_EQ(bridge.state, 1);
-    EXPECT_EQ(score, 0);
-}
-
 TEST_F(TargetTest, MissingArtLeavesTargetsThatStillTakeHits)
 {
     DestroyFuelDepots();

@@ -113,17 +113,6 @@ TEST_F(ExplosionTest, VelocityMovesTheAnchorInWholePixels)
     EXPECT_EQ(explosions[0].vars[VAR_WORLD_Y], 196);
 }
 
-TEST_F(ExplosionTest, ClearStopsEveryExplosion)
-{
-    StartExplosion(100, 100, 48, 48, 0, 0);
-    StartExplosion(200, 100, 64, 64, 0, 0);
-    ClearExplosions();
-    Frame();
-    EXPECT_EQ(BackPixel(100, 100), 0);
-    EXPECT_EQ(StartExplosion(300, 100, 48, 48, 0, 0), 1);
-    EXPECT_EQ(explosions[0].vars[VAR_WORLD_X], 300);
-}
-
 TEST_F(ExplosionTest, CopiesShareTheFirstSlotsFramesAndMissingArtDrawsNothing)
 {
     for (const Sprite& explosion : explosions) {

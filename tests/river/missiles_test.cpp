@@ -193,15 +193,6 @@ TEST_F(MissileTest, BankUnderTheMissileRetiresItWhateverItsOwner)
     DestroyTerrain();
 }
 
-TEST_F(MissileTest, ClearRetiresEveryMissile)
-{
-    for (int i = 0; i < 5; ++i) FireMissile(300, 2000, 0, -6, OWNER_PLAYER);
-    UpdateMissiles();
-    ClearMissiles();
-    EXPECT_EQ(Flying(), 0);
-    for (const Sprite& missile : missiles) EXPECT_EQ(missile.aux[AUX_AGE], 0);
-}
-
 TEST_F(MissileTest, EverySlotSharesTheFirstSlotsFramesAndSequences)
 {
     for (const Sprite& missile : missiles) {
@@ -229,17 +220,4 @@ TEST_F(MissileTest, MissingSheetLeavesInvisibleMissilesThatStillFly)
     DrawMissiles();
     EXPECT_EQ(BackPixel(99, 97), 0);
     EXPECT_EQ(FindMissileHit(OWNER_PLAYER, 90, 80, 40, 40), 0);
-}
-
-TEST_F(MissileTest, HitSearchTakesTheLowestOverlappingMissileOfTheOwner)
-{
-    FireMissile(300, 500, 0, 0, OWNER_ENEMY);
-    FireMissile(600, 500, 0, 0, OWNER_PLAYER);
-    FireMissile(300, 500, 0, 0, OWNER_PLAYER);
-    FireMissile(300, 500, 0, 0, OWNER_PLAYER);
-    EXPECT_EQ(FindMissileHit(OWNER_PLAYER, 280, 470, 48, 96), 2);
-    EXPECT_EQ(FindMissileHit(OWNER_ENEMY, 280, 470, 48, 96), 0);
-    RetireMissile(&missiles[2]);
-    EXPECT_EQ(FindMissileHit(OWNER_PLAYER, 280, 470, 48, 96), 3);
-    EXPECT_EQ(FindMissileHit(OWNER_PLAYER, 0, 0, 48, 96), -1);
 }
