@@ -125,7 +125,7 @@ std::vector<int> TileWaterMask(int tile) {
             double swing = std::sin(kPi * t) * (0.6 * std::sin(3 * kPi * t + p1) + 0.4 * std::sin(6 * kPi * t + p2));
             double d = side(px, py) * sign;
             // A bank along a tile edge keeps a thin shore inside this tile.
-            bool water = on_edge ? d > 1.5 + std::sin(kPi * t) * (1.2 + 1.6 * swing) : d > 2.2 * swing;
+            bool water = on_edge ? d > 0.9 + std::sin(kPi * t) * (1.8 + 1.6 * swing) : d > 2.2 * swing;
             mask[size_t(y * T + x)] = water;
         }
     return mask;
