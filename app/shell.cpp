@@ -17,6 +17,7 @@
 #include "game/terrain.h"
 #include "graphics/display.h"
 #include "input/keyboard.h"
+#include "platform/error.h"
 #include "platform/window.h"
 #include "sound/game_sounds.h"
 #include "sound/sound_device.h"
@@ -45,6 +46,14 @@ constexpr void (*STATE_HANDLERS[STATE_COUNT])() = {
     RunGameOver,       // 11
     RunLevelComplete,  // 12
 };
+
+void ReportNoDisplay(const char* reason)
+{
+    std::fprintf(stderr,
+                 "wavedart: cannot start the display (%s); run it in a desktop session, "
+                 "or check DISPLAY or WAYLAND_DISPLAY\n",
+                 reason);
+}
 
 }  // namespace
 
@@ -77,7 +86,10 @@ int AppStartUp()
 {
     std::srand(MarkFrameStart());
     StartDisplay(SCREEN_WIDTH, SCREEN_HEIGHT, 8, 0);
-    OpenSoundDevice();
+    if (!OpenSoundDevice()) {
+        std::fprintf(stderr, "wavedart: no sound (%s); playing on without it\n",
+                     PlatformLastError());
+    }
     OpenInput();
     OpenKeyboard();
     LoadMenuScreens();
@@ -131,12 +143,20 @@ int AppShutDown()
 int WinMain()
 {
     if (!PlatformOpenWindow("Wavedart", SCREEN_WIDTH, SCREEN_HEIGHT)) {
-        std::fprintf(stderr, "wavedart: cannot open the game's window\n");
+        ReportNoDisplay(PlatformLastError());
         return 1;
     }
     main_window = 1;
     app_instance = 1;
     AppStartUp();
+    // Without a display nothing could be seen or read: stop rather than run
+    // blind. Later start-up steps may have replaced the backend's own reason.
+    if (!primary_surface) {
+        ReportNoDisplay("no picture could be made in the window");
+        AppShutDown();
+        PlatformCloseWindow();
+        return 1;
+    }
     PlatformMessage msg{0, 0};
     for (;;) {
         if (PlatformPeekMessage(&msg)) {

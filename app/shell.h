@@ -7,7 +7,7 @@ extern int app_instance;
 
 // Opens the window, starts everything, runs the message loop until the quit
 // message and shuts everything down. Returns the quit message's code, or 1
-// when the window cannot be opened.
+// when the display cannot start, after one line on standard error saying so.
 int WinMain();
 int MainWindowProc(int message, int wparam);
 int AppStartUp();

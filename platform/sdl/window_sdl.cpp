@@ -1,4 +1,7 @@
 // The SDL window and its events, one event per message-loop turn.
+#include <cstdlib>
+#include <cstring>
+
 #include "platform/sdl/sdl_gamepad.h"
 #include "platform/sdl/sdl_window.h"
 #include "platform/window.h"
@@ -7,6 +10,18 @@ namespace {
 
 SDL_Window* window = nullptr;
 void (*window_event_handler)(const SDL_Event* event) = nullptr;
+
+// Without a display server SDL falls back on drivers that show nothing; the
+// game then ran unseen. They serve only when asked for by name.
+bool OnlyAnInvisibleDriver()
+{
+    if (std::getenv("SDL_VIDEODRIVER")) return false;
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver) return false;
+    if (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0) return false;
+    SDL_SetError("no display server found, only SDL's %s driver", driver);
+    return true;
+}
 
 }  // namespace
 
@@ -28,6 +43,10 @@ void SdlSetWindowEventHandler(void (*handler)(const SDL_Event* event))
 int PlatformOpenWindow(const char* title, int width, int height)
 {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return 0;
+    if (OnlyAnInvisibleDriver()) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+        return 0;
+    }
     window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
                               SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
     if (!window) {
