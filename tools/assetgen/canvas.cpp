@@ -101,19 +101,6 @@ void Blit(Canvas& dst, const Canvas& src, int x, int y) {
         }
 }
 
-Canvas FromText(const std::vector<std::string>& rows, const std::string& keys,
-                const std::vector<int>& colours) {
-    int w = 0;
-    for (const std::string& r : rows) w = std::max(w, int(r.size()));
-    Canvas c = MakeCanvas(w, int(rows.size()));
-    for (int y = 0; y < int(rows.size()); ++y)
-        for (int x = 0; x < int(rows[size_t(y)].size()); ++x) {
-            size_t k = keys.find(rows[size_t(y)][size_t(x)]);
-            if (k != std::string::npos) SetPixel(c, x, y, colours[k]);
-        }
-    return c;
-}
-
 Canvas MakeSheet(const std::vector<Canvas>& frames, int columns, int border_colour) {
     int fw = frames[0].width, fh = frames[0].height;
     int rows = (int(frames.size()) + columns - 1) / columns;

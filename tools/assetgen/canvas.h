@@ -30,10 +30,6 @@ void Outline(Canvas& c, int colour);
 Canvas MirrorX(const Canvas& c);
 // Copies the non-zero pixels of `src` with its top-left at (x, y).
 void Blit(Canvas& dst, const Canvas& src, int x, int y);
-// Pixel art from text rows: a character found at position k of `keys` is
-// painted in colours[k]; any other character stays empty.
-Canvas FromText(const std::vector<std::string>& rows, const std::string& keys,
-                const std::vector<int>& colours);
 
 // Lays frames of equal size into a sheet with a one-pixel border around
 // every cell, rows of `columns` cells; the width is padded to a multiple of 4.

@@ -39,8 +39,7 @@ const std::map<int, Glyph>& Glyphs() {
     return glyphs;
 }
 
-}  // namespace
-
+// The glyph's mask as a canvas of 8 x 16 (1 = ink), bold or not.
 Canvas GlyphMask(char ch, bool bold) {
     Canvas m = MakeCanvas(8, 16);
     auto it = Glyphs().find(int(static_cast<unsigned char>(ch)));
@@ -54,6 +53,8 @@ Canvas GlyphMask(char ch, bool bold) {
         }
     return m;
 }
+
+}  // namespace
 
 int TextWidth(const std::string& text, const TextStyle& style) { return int(text.size()) * 8 * style.scale; }
 

@@ -17,5 +17,3 @@ int TextWidth(const std::string& text, const TextStyle& style);
 // Draws with the top-left at (x, y). Characters without a glyph are blank.
 void DrawString(Canvas& c, int x, int y, const std::string& text, const TextStyle& style);
 void DrawCentred(Canvas& c, int centre_x, int y, const std::string& text, const TextStyle& style);
-// The glyph's mask as a canvas of 8 x 16 (1 = ink), bold or not.
-Canvas GlyphMask(char ch, bool bold);

@@ -27,8 +27,6 @@ Canvas Backdrop(int map_y, double light) {
     return c;
 }
 
-void Sprite(Canvas& c, const Canvas& s, int x, int y) { Blit(c, s, x, y); }
-
 // A framed dark box for text.
 void Box(Canvas& c, int x, int y, int w, int h) {
     FillRect(c, x, y, w, h, RAMP_NAVY.Shade(1));
@@ -113,10 +111,10 @@ Canvas DrawMainScreen() {
     Option(c, 200, 268, 30, "I", "INSTRUCTIONS");
     Option(c, 200, 318, 48, "ESC", "QUIT");
     std::vector<Canvas> craft = DrawCraftFrames();
-    Sprite(c, craft[1], 300, 400);
-    Sprite(c, DrawEnemyFrames(0)[1], 70, 250);
-    Sprite(c, DrawEnemyFrames(3)[0], 500, 120);
-    Sprite(c, DrawEnemyFrames(5)[0], 520, 400);
+    Blit(c, craft[1], 300, 400);
+    Blit(c, DrawEnemyFrames(0)[1], 70, 250);
+    Blit(c, DrawEnemyFrames(3)[0], 500, 120);
+    Blit(c, DrawEnemyFrames(5)[0], 520, 400);
     return c;
 }
 
@@ -184,10 +182,10 @@ Canvas DrawInstructionScreen() {
     int rows_y[] = {262, 308, 356, 416};
     for (int i = 0; i < 4; ++i) {
         int cy = rows_y[i];
-        Sprite(c, left[i].art, 88 - left[i].art.width / 2, cy - left[i].art.height / 2 + 8);
+        Blit(c, left[i].art, 88 - left[i].art.width / 2, cy - left[i].art.height / 2 + 8);
         DrawString(c, 156, cy, left_names[i], kText);
         DrawString(c, 296 - TextWidth(left[i].points, kBold), cy, left[i].points, kGold);
-        Sprite(c, right[i].art, 380 - right[i].art.width / 2, cy - right[i].art.height / 2 + 8);
+        Blit(c, right[i].art, 380 - right[i].art.width / 2, cy - right[i].art.height / 2 + 8);
         DrawString(c, 428, cy, right_names[i], kText);
         DrawString(c, 604 - TextWidth(right[i].points, kBold), cy, right[i].points, kGold);
     }
@@ -216,16 +214,16 @@ Canvas EndScreen(int map_y, const std::string& headline, Ramp ramp, const std::s
 Canvas DrawGameFinishScreen() {
     Canvas c = EndScreen(0, "RIVER CLEARED!", RAMP_LIME, "All ten bridges are down. The river is yours.");
     std::vector<Canvas> blast = DrawExplosionFrames();
-    Sprite(c, blast[3], 60, 300);
-    Sprite(c, blast[5], 530, 280);
-    Sprite(c, blast[2], 480, 360);
-    Sprite(c, DrawCraftFrames()[2], 110, 380);
+    Blit(c, blast[3], 60, 300);
+    Blit(c, blast[5], 530, 280);
+    Blit(c, blast[2], 480, 360);
+    Blit(c, DrawCraftFrames()[2], 110, 380);
     return c;
 }
 
 Canvas DrawGameOverScreen() {
     Canvas c = EndScreen(3008, "GAME OVER", RAMP_ALERT, "Your last ship is down. The river waits for you.");
-    Sprite(c, DrawEnemyFrames(2)[1], 150, 384);
-    Sprite(c, DrawEnemyFrames(3)[0], 470, 250);
+    Blit(c, DrawEnemyFrames(2)[1], 150, 384);
+    Blit(c, DrawEnemyFrames(3)[0], 470, 250);
     return c;
 }

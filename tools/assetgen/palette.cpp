@@ -77,8 +77,6 @@ int NearestColour(Rgb c, int first, int last) {
     return best;
 }
 
-int IsLandColour(int index) { return index >= PAL_LAND_FIRST && index <= PAL_LAND_LAST; }
-
 bool WritePaletteFile(const std::string& path) {
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;

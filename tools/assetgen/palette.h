@@ -58,7 +58,6 @@ const Palette& GamePalette();
 // Nearest entry to (r, g, b) among first..last, never the transparent or
 // see-through index.
 int NearestColour(Rgb colour, int first = 2, int last = 255);
-int IsLandColour(int index);
 // "r g b flags" per line, as the display reads it; flags 4 (no-collapse),
 // as the bitmap loader marks the palettes it reads.
 bool WritePaletteFile(const std::string& path);
