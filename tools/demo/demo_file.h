@@ -6,11 +6,15 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 using KeySnapshot = std::array<unsigned char, 256>;
+
+// Longer demos are refused: over two hours of play, 64 MiB of snapshots.
+constexpr std::size_t DEMO_MAX_FRAMES = std::size_t{1} << 18;
 
 struct Demo {
     uint32_t start_tick = 0;

@@ -1,0 +1,70 @@
+# Replays one regression demo and compares its output with the expected files
+# beside it:
+#   NAME.out           the default output, whole;
+#   NAME.trace.sha256  the SHA-256 of the whole --trace output;
+#   NAME.trace         every 50th line of the --trace output and its last,
+#                      which shows where a run first went another way.
+# With WAVEDART_ACCEPT_DEMOS=1 in the environment the new output replaces them.
+get_filename_component(name ${DEMO} NAME_WE)
+get_filename_component(source_dir ${DEMO} DIRECTORY)
+set(every 50)
+
+# A demo that no longer reaches its quit would otherwise run for ever.
+file(STRINGS ${DEMO} demo_lines)
+list(LENGTH demo_lines demo_line_count)
+math(EXPR frame_limit "${demo_line_count} + 2000")
+
+execute_process(COMMAND ${REPLAY} --frames ${frame_limit} --data ${DATA_DIR} ${DEMO}
+    OUTPUT_FILE ${OUT_DIR}/${name}.out RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "replay of ${DEMO} failed: ${result}")
+endif()
+execute_process(COMMAND ${REPLAY} --trace --frames ${frame_limit} --data ${DATA_DIR} ${DEMO}
+    OUTPUT_FILE ${OUT_DIR}/${name}.trace.full RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "replay --trace of ${DEMO} failed: ${result}")
+endif()
+
+file(SHA256 ${OUT_DIR}/${name}.trace.full trace_hash)
+file(WRITE ${OUT_DIR}/${name}.trace.sha256 "${trace_hash}\n")
+file(STRINGS ${OUT_DIR}/${name}.trace.full trace_lines)
+list(LENGTH trace_lines trace_count)
+set(sampled "")
+set(index 0)
+foreach(line IN LISTS trace_lines)
+    math(EXPR index "${index} + 1")
+    math(EXPR rest "${index} % ${every}")
+    if(rest EQUAL 0 OR index EQUAL trace_count)
+        string(APPEND sampled "${line}\n")
+    endif()
+endforeach()
+file(WRITE ${OUT_DIR}/${name}.trace "${sampled}")
+
+if("$ENV{WAVEDART_ACCEPT_DEMOS}" STREQUAL "1")
+    foreach(kind out trace trace.sha256)
+        file(COPY_FILE ${OUT_DIR}/${name}.${kind} ${source_dir}/${name}.${kind})
+    endforeach()
+    message(STATUS "accepted the output of ${name} as expected")
+    return()
+endif()
+
+set(failed FALSE)
+foreach(kind out trace.sha256 trace)
+    file(READ ${source_dir}/${name}.${kind} expected)
+    file(READ ${OUT_DIR}/${name}.${kind} actual)
+    if(NOT actual STREQUAL expected)
+        message(SEND_ERROR "${name}.${kind} differs: diff ${source_dir}/${name}.${kind} ${OUT_DIR}/${name}.${kind}")
+        set(failed TRUE)
+    endif()
+endforeach()
+if(failed)
+    # The first sampled trace line that differs, to show where it started.
+    file(STRINGS ${source_dir}/${name}.trace expected_lines)
+    file(STRINGS ${OUT_DIR}/${name}.trace actual_lines)
+    foreach(expected_line actual_line IN ZIP_LISTS expected_lines actual_lines)
+        if(NOT expected_line STREQUAL actual_line)
+            message(STATUS "first sampled difference:\n  expected: ${expected_line}\n  replayed: ${actual_line}")
+            break()
+        endif()
+    endforeach()
+endif()
