@@ -8,6 +8,8 @@ packages="cmake make g++ pkg-config libsdl2-dev unifont"
 if [ "$mode" = "test" ]; then
     # clang with its runtime libraries (libFuzzer, sanitizers) builds the fuzz targets.
     packages="$packages googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev"
+    # xvfb and xauth: a test runs the installed game on a virtual X display.
+    packages="$packages xvfb xauth"
 fi
 
 missing=""

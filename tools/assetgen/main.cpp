@@ -1,6 +1,7 @@
 // Writes the game's art, menus, sounds and palette into a folder:
 //   assetgen DATA_DIR            every file the game reads
 //   assetgen --contact OUT_DIR   contact sheets of the art, for looking at
+//   assetgen --icons OUT_DIR     the desktop icons, in the icon theme's layout
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -9,6 +10,7 @@
 
 #include "tools/assetgen/art.h"
 #include "tools/assetgen/files.h"
+#include "tools/assetgen/icon.h"
 #include "tools/assetgen/palette.h"
 #include "tools/assetgen/sounds.h"
 
@@ -88,11 +90,16 @@ Canvas SpriteContactSheet() {
 
 int main(int argc, char** argv) {
     bool contact = argc == 3 && std::strcmp(argv[1], "--contact") == 0;
-    if (argc != 2 && !contact) {
-        std::fprintf(stderr, "usage: assetgen DATA_DIR | assetgen --contact OUT_DIR\n");
+    bool icons = argc == 3 && std::strcmp(argv[1], "--icons") == 0;
+    if (argc != 2 && !contact && !icons) {
+        std::fprintf(stderr, "usage: assetgen DATA_DIR | assetgen --contact OUT_DIR | assetgen --icons OUT_DIR\n");
         return 2;
     }
     std::string dir = argv[argc - 1];
+    if (icons) {
+        Check(WriteIcons(dir), dir + "/*/apps/wavedart.png");
+        return failed ? 1 : 0;
+    }
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
     if (!contact)
