@@ -1,7 +1,7 @@
 # The commands of the README. Each installs what is missing first.
 JOBS ?= $(shell nproc)
 
-.PHONY: play test fuzz build-release build-test build-sanitize deps deps-test clean
+.PHONY: play test fuzz soak build-release build-test build-sanitize deps deps-test clean
 
 play: build-release
 	cd build/release/data && ../wavedart
@@ -17,6 +17,16 @@ test: build-test build-sanitize
 
 fuzz: deps-test
 	JOBS=$(JOBS) sh scripts/fuzz.sh $(FUZZ_SECONDS)
+
+# Frames of pilot play and random keys under ASan and UBSan, optimised so
+# that it takes minutes rather than an hour.
+SOAK_FRAMES ?= 200000
+
+soak: deps-test
+	cmake -S . -B build/soak -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWAVEDART_WERROR=ON -DWAVEDART_SANITIZE=ON \
+		-DWAVEDART_TESTS=OFF
+	cmake --build build/soak -j $(JOBS) --target soak assets
+	build/soak/tools/soak/soak --frames $(SOAK_FRAMES) --data build/soak/data
 
 deps:
 	sh scripts/install-deps.sh play

@@ -18,6 +18,7 @@ constexpr int LEVEL_END_Y = 48;
 
 long tries_made = 0;
 long frames_tried = 0;
+long tries_failed = 0;
 
 int FuelMargin()
 {
@@ -90,12 +91,17 @@ bool ReadAll(int fd, char* data, std::size_t size)
 bool TryAhead(const PlanTry& plan, int frames, PlanResult* result)
 {
     frames = std::clamp(frames, 1, LOOKAHEAD_FRAMES);
+    tries_made += 1;
     int fds[2];
-    if (pipe(fds) != 0) return false;
+    if (pipe(fds) != 0) {
+        tries_failed += 1;
+        return false;
+    }
     const pid_t child = fork();
     if (child < 0) {
         close(fds[0]);
         close(fds[1]);
+        tries_failed += 1;
         return false;
     }
     if (child == 0) {
@@ -112,8 +118,10 @@ bool TryAhead(const PlanTry& plan, int frames, PlanResult* result)
     int status = 0;
     while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
-    tries_made += 1;
-    if (!got || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return false;
+    if (!got || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        tries_failed += 1;
+        return false;
+    }
     frames_tried += result->frames;
     return true;
 }
@@ -126,4 +134,9 @@ long TriesMade()
 long FramesTried()
 {
     return frames_tried;
+}
+
+long TriesFailed()
+{
+    return tries_failed;
 }

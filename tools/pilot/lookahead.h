@@ -38,3 +38,6 @@ bool TryAhead(const PlanTry& plan, int frames, PlanResult* result);
 // Tries made and frames played by them since the start.
 long TriesMade();
 long FramesTried();
+// Tries whose copy could not be made or did not report: under the
+// sanitizers, a copy that found a fault stops with a report on stderr.
+long TriesFailed();

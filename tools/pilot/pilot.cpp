@@ -12,7 +12,8 @@
 // Prints the replay tool's default lines as they fall, then a closing line
 // on stderr. Once the game is finished or over, or the levels asked for are
 // done, it goes back to the main menu and quits, so that the demo ends the
-// game loop by itself. Exits with 0 when it got as far as it was asked.
+// game loop by itself. Exits with 0 when it got as far as it was asked and
+// every try ahead reported back.
 #include <unistd.h>
 
 #include <cstdio>
@@ -129,9 +130,9 @@ int main(int argc, char** argv)
     }
     const bool done = leaving && !game_over && level >= level_limit;
     std::fprintf(stderr,
-                 "pilot: %s: %d levels done, score %d, deaths %d, frames %u; %ld tries ahead (%ld frames), "
-                 "%ld hard searches\n",
+                 "pilot: %s: %d levels done, score %d, deaths %d, frames %u; %ld tries ahead (%ld frames, "
+                 "%ld failed), %ld hard searches\n",
                  DIFFICULTY_NAMES[chosen_difficulty], level, score, ReportedDeaths(), end_frame, TriesMade(),
-                 FramesTried(), HardSearches());
-    return done ? 0 : 1;
+                 FramesTried(), TriesFailed(), HardSearches());
+    return done && TriesFailed() == 0 ? 0 : 1;
 }
