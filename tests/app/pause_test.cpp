@@ -33,8 +33,9 @@ std::vector<unsigned char> GameSnapshot()
 {
     std::vector<unsigned char> bytes;
     const auto add = [&bytes](const void* data, std::size_t size) {
-        const auto* p = static_cast<const unsigned char*>(data);
-        bytes.insert(bytes.end(), p, p + size);
+        const std::size_t at = bytes.size();
+        bytes.resize(at + size);
+        std::memcpy(bytes.data() + at, data, size);
     };
     const int globals[] = {game_state,    score,       lives,      level,        fuel,
                            difficulty,    scroll_speed, player_dx, fire_cooldown, engine_sound_on,
