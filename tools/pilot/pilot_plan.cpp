@@ -14,7 +14,10 @@ constexpr int SAFE_COMMIT = LOOKAHEAD_FRAMES / 2;
 // A plan that crashes is followed only a little before searching again, from
 // a state where other moves may open up.
 constexpr int UNSAFE_COMMIT = 4;
+// Escapes hold one steering and speed choice this long, then fly on by style.
 constexpr int ESCAPE_FRAMES = 10;
+// Five lanes at up to three speeds, and eight escapes.
+constexpr int MAX_TRIES = 23;
 
 std::array<unsigned char, LOOKAHEAD_FRAMES> plan_keys{};
 int plan_length = 0;
@@ -59,7 +62,7 @@ void Adopt(const PlanResult& result, const PlanTry& plan)
 }
 
 // The tries of a full search, most wanted first.
-int SearchTries(std::array<PlanTry, 32>* tries)
+int SearchTries(std::array<PlanTry, MAX_TRIES>* tries)
 {
     int count = 0;
     const int speeds[] = {5, 3, difficulty + 1};
@@ -102,7 +105,7 @@ void MakePlan()
     if (consider(PlanTry{DEFAULT_STYLE, 0, 0})) return;
     if (!SameStyle(last_style, DEFAULT_STYLE) && consider(PlanTry{last_style, 0, 0})) return;
     hard_searches += 1;
-    std::array<PlanTry, 32> tries{};
+    std::array<PlanTry, MAX_TRIES> tries{};
     const int count = SearchTries(&tries);
     for (int i = 0; i < count; ++i) {
         if (tries[i].prefix_frames == 0 &&

@@ -29,6 +29,12 @@ constexpr int BANK_MARGIN = 6;
 constexpr int BRIDGE_CRAWL_Y = 220;
 // Frames of flight ahead in which a depot counts as reached.
 constexpr int DEPOT_SLOWING_FRAMES = 4;
+// The craft steers for the middle of the river this far ahead: a little
+// more than its own half height, and more the faster it flies.
+constexpr int LOOK_AHEAD_BASE = 24;
+constexpr int LOOK_AHEAD_PER_SPEED = 8;
+// A steering step is 4 pixels: closer than half a step counts as there.
+constexpr int ON_TARGET = PLAYER_STEP / 2;
 
 int CraftX()
 {
@@ -99,7 +105,7 @@ unsigned SteerKeys(const PilotStyle& style)
     const int speed = -scroll_speed;
     int want_speed = std::clamp(style.speed, SlowestSpeed(), TOP_SPEED);
 
-    const int look = 24 + 8 * std::max(speed, 1);
+    const int look = LOOK_AHEAD_BASE + LOOK_AHEAD_PER_SPEED * std::max(speed, 1);
     const CraftSpan ahead = CraftSpanAt(y - look, x);
     int target = InSpan((ahead.left + ahead.right) / 2 + style.lane, ahead, BANK_MARGIN);
 
@@ -115,9 +121,9 @@ unsigned SteerKeys(const PilotStyle& style)
     if (bridge.state == 1 && y - bridge.vars[VAR_WORLD_Y] < BRIDGE_CRAWL_Y) want_speed = SlowestSpeed();
 
     unsigned keys = 0;
-    if (target > x + 2) {
+    if (target > x + ON_TARGET) {
         keys |= PILOT_RIGHT;
-    } else if (target < x - 2) {
+    } else if (target < x - ON_TARGET) {
         keys |= PILOT_LEFT;
     }
     if (speed < want_speed) {
