@@ -1,7 +1,7 @@
 # The commands of the README. Each installs what is missing first.
 JOBS ?= $(shell nproc)
 
-.PHONY: play test fuzz soak build-release build-test build-sanitize deps deps-test clean
+.PHONY: play test fuzz soak mutants build-release build-test build-sanitize deps deps-test clean
 
 play: build-release
 	cd build/release/data && ../wavedart
@@ -27,6 +27,11 @@ soak: deps-test
 		-DWAVEDART_TESTS=OFF
 	cmake --build build/soak -j $(JOBS) --target soak assets
 	build/soak/tools/soak/soak --frames $(SOAK_FRAMES) --data build/soak/data
+
+# Every mutant of tools/mutants/mutants.txt against the tests, in a copy of
+# the tree: slow, so not part of test.
+mutants: deps-test
+	bash tools/mutants/mutants.sh --jobs $(JOBS)
 
 deps:
 	sh scripts/install-deps.sh play
