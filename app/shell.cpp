@@ -1,7 +1,6 @@
 #include "app/shell.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "app/frame_clock.h"
 #include "app/game_state.h"
@@ -18,6 +17,7 @@
 #include "graphics/display.h"
 #include "input/keyboard.h"
 #include "platform/error.h"
+#include "platform/random.h"
 #include "platform/window.h"
 #include "sound/game_sounds.h"
 #include "sound/sound_device.h"
@@ -84,7 +84,7 @@ int MainWindowProc(int message, int)
 
 int AppStartUp()
 {
-    std::srand(MarkFrameStart());
+    wavedart::srand(MarkFrameStart());
     StartDisplay(SCREEN_WIDTH, SCREEN_HEIGHT, 8, 0);
     if (!OpenSoundDevice()) {
         std::fprintf(stderr, "wavedart: no sound (%s); playing on without it\n",

@@ -1,10 +1,9 @@
 // Putting a level's enemies in place at the start of a life.
-#include <cstdlib>
-
 #include "app/game_state.h"
 #include "game/enemies.h"
 #include "game/level_objects.h"
 #include "game/world_position.h"
+#include "platform/random.h"
 
 void PlaceEnemies(int kind)
 {
@@ -24,8 +23,8 @@ void PlaceEnemies(int kind)
         SetScreenFromWorld(&enemy);
         enemy.vars[VAR_FIRES] = object.fires;
         // Two draws per enemy, the direction first and then the speed.
-        const int facing = std::rand() % 2;
-        const int choice = std::rand() % table.speed_choices;
+        const int facing = wavedart::rand() % 2;
+        const int choice = wavedart::rand() % table.speed_choices;
         enemy.vars[VAR_FACING] = facing;
         enemy.xv = static_cast<float>((facing == 0 ? table.left_base : table.right_base) + choice);
         enemy.yv = 0.0f;

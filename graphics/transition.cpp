@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
 #include "app/frame_clock.h"
 #include "graphics/display.h"
+#include "platform/random.h"
 
 namespace {
 
@@ -123,8 +123,8 @@ void Dissolve(unsigned char* memory, int pitch)
     if (!memory || screen_width < 1 || screen_height < 1) return;
     const int64_t count = 4 * int64_t{screen_height} * screen_width;
     for (int64_t n = 0; n <= count; ++n) {
-        const int y = std::rand() % screen_height;
-        const int x = std::rand() % screen_width;
+        const int y = wavedart::rand() % screen_height;
+        const int x = wavedart::rand() % screen_width;
         if (screen_bpp == 8) PlotPixel8(x, y, 0, memory, pitch);
         if (screen_bpp == 16) PlotPixel16(x, y, 0, memory, pitch);
     }

@@ -22,6 +22,7 @@
 #include "platform/audio.h"
 #include "platform/headless/headless_audio.h"
 #include "platform/headless/headless_video.h"
+#include "platform/random.h"
 #include "platform/window.h"
 
 namespace {
@@ -91,15 +92,15 @@ TEST_F(PauseTest, PPauseHoldsEveryGlobalTheRandomSequenceAndTheScreen)
     ASSERT_EQ(play_paused, PAUSE_BY_KEY);
     const std::vector<unsigned char> before = GameSnapshot();
     const int shown = HeadlessShownCount();
-    std::srand(1234);
-    const int first_draw = std::rand();
-    std::srand(1234);
+    wavedart::srand(1234);
+    const int first_draw = wavedart::rand();
+    wavedart::srand(1234);
     for (int i = 0; i < 100; ++i) {
         Frame({DIK_UP, DIK_DOWN, DIK_LEFT, DIK_RIGHT, DIK_SPACE, DIK_BACK, DIK_P});
     }
     EXPECT_EQ(play_paused, PAUSE_BY_KEY) << "arrows do not end a key pause, and P is only held";
     EXPECT_TRUE(GameSnapshot() == before) << "a game global or actor changed while paused";
-    EXPECT_EQ(std::rand(), first_draw) << "the random sequence was drawn from";
+    EXPECT_EQ(wavedart::rand(), first_draw) << "the random sequence was drawn from";
     EXPECT_EQ(HeadlessShownCount(), shown) << "nothing more was shown";
 }
 

@@ -1,6 +1,5 @@
 // The enemies through real frames: placement from the level table and the
 // random generator, crossing and turning, firing, ramming, and being shot.
-#include <cstdlib>
 #include <vector>
 
 #include "game/craft.h"
@@ -8,6 +7,7 @@
 #include "game/explosions.h"
 #include "game/level_objects.h"
 #include "game/missiles.h"
+#include "platform/random.h"
 #include "play_fixture.h"
 #include "sound/game_sounds.h"
 #include "sound/sound_device.h"
@@ -51,21 +51,21 @@ TEST_P(PlacementTest, EachEnemyTakesTwoRandomNumbersInRowAndKindOrder)
     const int level_index = GetParam();
     StartGame();
     // A life starts with this seed: the placement's draws can be replayed.
-    std::srand(PLACEMENT_SEED);
+    wavedart::srand(PLACEMENT_SEED);
     game_state = STATE_START_LIFE;
     level = level_index;
     Frame();
     ASSERT_EQ(game_state, STATE_PLAYING);
 
-    std::srand(PLACEMENT_SEED);
+    wavedart::srand(PLACEMENT_SEED);
     const int rows = level_object_counts[level_index];
     for (int kind = 0; kind < ENEMY_KIND_COUNT; ++kind) {
         int record = 0;
         for (int row = 0; row < rows; ++row) {
             const LevelObject& object = level_objects[level_index][row];
             if (object.kind != kind) continue;
-            const int r1 = std::rand();
-            const int r2 = std::rand();
+            const int r1 = wavedart::rand();
+            const int r2 = wavedart::rand();
             const std::vector<int>& speeds = r1 % 2 == 0 ? SPEEDS[kind].left : SPEEDS[kind].right;
             const Sprite& enemy = enemy_pools[kind][record++];
             SCOPED_TRACE(testing::Message() << "kind " << kind << " row " << row);
@@ -82,16 +82,16 @@ TEST_P(PlacementTest, EachEnemyTakesTwoRandomNumbersInRowAndKindOrder)
         for (; record < ENEMY_POOL_SIZE; ++record) EXPECT_EQ(enemy_pools[kind][record].state, 0);
     }
     // Nothing else drew from the generator.
-    const int next = std::rand();
-    std::srand(PLACEMENT_SEED);
+    const int next = wavedart::rand();
+    wavedart::srand(PLACEMENT_SEED);
     for (int kind = 0; kind < ENEMY_KIND_COUNT; ++kind) {
         for (int row = 0; row < rows; ++row) {
             if (level_objects[level_index][row].kind != kind) continue;
-            std::rand();
-            std::rand();
+            wavedart::rand();
+            wavedart::rand();
         }
     }
-    EXPECT_EQ(next, std::rand());
+    EXPECT_EQ(next, wavedart::rand());
 }
 
 INSTANTIATE_TEST_SUITE_P(FirstAndLastLevel, PlacementTest, ::testing::Values(0, 9));
