@@ -1,7 +1,7 @@
 # The commands of the README. Each installs what is missing first.
 JOBS ?= $(shell nproc)
 
-.PHONY: play test fuzz soak mutants build-release build-test build-sanitize deps deps-test clean
+.PHONY: play test fuzz soak mutants dist test-dist build-release build-test build-sanitize deps deps-test deps-dist clean
 
 play: build-release
 	cd build/release/data && ../wavedart
@@ -33,11 +33,22 @@ soak: deps-test
 mutants: deps-test
 	bash tools/mutants/mutants.sh --jobs $(JOBS)
 
+# The release files in build/dist/, and their checks (lintian, contents,
+# install, run and remove).
+dist: deps-dist
+	JOBS=$(JOBS) sh scripts/dist.sh
+
+test-dist: dist
+	sh scripts/test-dist.sh
+
 deps:
 	sh scripts/install-deps.sh play
 
 deps-test:
 	sh scripts/install-deps.sh test
+
+deps-dist:
+	sh scripts/install-deps.sh dist
 
 build-release: deps
 	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DWAVEDART_TESTS=OFF

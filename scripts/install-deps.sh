@@ -1,6 +1,6 @@
 #!/bin/sh
 # Installs the Debian packages the build needs, only those that are missing.
-# Usage: install-deps.sh [play|test]
+# Usage: install-deps.sh [play|test|dist]
 set -eu
 
 mode="${1:-play}"
@@ -10,6 +10,12 @@ if [ "$mode" = "test" ]; then
     packages="$packages googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev"
     # xvfb and xauth: a test runs the installed game on a virtual X display.
     packages="$packages xvfb xauth"
+fi
+if [ "$mode" = "dist" ]; then
+    # dpkg-dev: dpkg-shlibdeps for the package's dependencies; lintian checks
+    # the package; xdotool and ImageMagick press Escape in the installed game
+    # and compare its window with the main menu picture.
+    packages="$packages dpkg-dev lintian xvfb xauth xdotool imagemagick"
 fi
 
 missing=""
@@ -31,6 +37,6 @@ fi
 
 echo "install-deps: installing$missing"
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -q
+$sudo apt-get -o DPkg::Lock::Timeout=600 update -q
 # shellcheck disable=SC2086
-$sudo apt-get install -y -q --no-install-recommends $missing
+$sudo apt-get -o DPkg::Lock::Timeout=600 install -y -q --no-install-recommends $missing
