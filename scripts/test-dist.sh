@@ -55,7 +55,7 @@ else
     cp /var/lib/dpkg/status "$root/var/lib/dpkg/status"
     # Empty file lists: dpkg then knows the packages without their files.
     (cd /var/lib/dpkg/info && find . -name '*.list') | (cd "$root/var/lib/dpkg/info" && xargs touch)
-    dpkg="dpkg --root=$root"
+    dpkg="dpkg --root=$root --log=$work/dpkg.log"
     [ "$(id -u)" -eq 0 ] || dpkg="fakeroot $dpkg --force-not-root"
 fi
 $dpkg --install "$deb"
