@@ -1,7 +1,8 @@
 #!/bin/sh
-# Builds the release files into build/dist/: the Debian package, the zips
-# named as arguments, and SHA256SUMS over all of them.
-# Usage: dist.sh [zip...]
+# Builds the release files into build/dist/: the Debian package, one zip
+# wavedart-VERSION-NAME.zip for each NAME=PATH argument (PATH a zip, copied,
+# or a folder, zipped), and SHA256SUMS over all of them.
+# Usage: dist.sh [NAME=PATH...]
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -26,8 +27,18 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 rm -rf "$out"
 mkdir -p "$out"
 cp "$build/wavedart_${version}_$(dpkg --print-architecture).deb" "$out/"
-for zip in "$@"; do
-    cp "$zip" "$out/"
+for release in "$@"; do
+    zip="$(realpath "$out")/wavedart-$version-${release%%=*}.zip"
+    path=${release#*=}
+    if [ -d "$path" ]; then
+        # The folder's files at the top of the zip, stamped with the time of
+        # the last commit so that the same tree gives the same bytes.
+        stamp=$(TZ=UTC git log -1 --date=format-local:'%F %T' --format='%cd UTC' 2>/dev/null ||
+            date -u +'%F %T UTC')
+        (cd "$path" && cmake -E tar cf "$zip" --format=zip --mtime="$stamp" -- $(ls -A))
+    else
+        cp "$path" "$zip"
+    fi
 done
 (cd "$out" && sha256sum -- * > SHA256SUMS)
 ls -l "$out"
