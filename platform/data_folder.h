@@ -3,7 +3,8 @@
 
 // When the file named marker is not in the working directory, changes to the
 // first of these folders that holds it: the installed data folder,
-// exe_dir/../share/wavedart, then the build tree's exe_dir/data. exe_path is
-// the program's own path; null reads it from /proc/self/exe. 1 when the
-// working directory holds marker afterwards.
-int PlatformEnterDataFolder(const char* marker, const char* exe_path);
+// program_folder/../share/wavedart, then the build tree's or the unpacked
+// archive's program_folder/data. program_folder is the folder the program is
+// in, in UTF-8; null asks SDL for it. 1 when the working directory holds
+// marker afterwards.
+int PlatformEnterDataFolder(const char* marker, const char* program_folder);

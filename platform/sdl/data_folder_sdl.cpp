@@ -1,37 +1,49 @@
-#include "platform/data_folder.h"
+#include <SDL.h>
 
-#include <unistd.h>
-
-#include <climits>
+#include <filesystem>
 #include <string>
+#include <system_error>
+
+#include "platform/data_folder.h"
 
 namespace {
 
-bool Holds(const std::string& folder, const char* marker)
+namespace fs = std::filesystem;
+
+// Folder names are UTF-8 on every platform, as SDL gives them.
+fs::path Utf8Path(const std::string& text)
 {
-    return access((folder + marker).c_str(), R_OK) == 0;
+    return fs::path(std::u8string(text.begin(), text.end()));
 }
 
-std::string OwnPath()
+bool Holds(const fs::path& folder, const char* marker)
 {
-    char path[PATH_MAX];
-    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length <= 0) return {};
-    return std::string(path, static_cast<std::size_t>(length));
+    std::error_code error;
+    return fs::is_regular_file(folder / marker, error);
+}
+
+std::string ProgramFolder()
+{
+    char* base = SDL_GetBasePath();
+    if (!base) return {};
+    std::string folder = base;
+    SDL_free(base);
+    return folder;
 }
 
 }  // namespace
 
-int PlatformEnterDataFolder(const char* marker, const char* exe_path)
+int PlatformEnterDataFolder(const char* marker, const char* program_folder)
 {
-    if (Holds("", marker)) return 1;
-    const std::string exe = exe_path ? exe_path : OwnPath();
-    const std::size_t slash = exe.rfind('/');
-    if (slash == std::string::npos) return 0;
-    const std::string exe_dir = exe.substr(0, slash + 1);
-    for (const char* folder : {"../share/wavedart/", "data/"}) {
-        const std::string candidate = exe_dir + folder;
-        if (Holds(candidate, marker) && chdir(candidate.c_str()) == 0) return 1;
+    if (Holds(fs::path(), marker)) return 1;
+    const std::string folder = program_folder ? program_folder : ProgramFolder();
+    if (folder.empty()) return 0;
+    for (const char* relative : {"../share/wavedart/", "data/"}) {
+        const fs::path candidate = Utf8Path(folder) / relative;
+        std::error_code error;
+        if (!Holds(candidate, marker)) continue;
+        fs::current_path(candidate, error);
+        if (!error) return 1;
     }
     return 0;
 }

@@ -64,7 +64,7 @@ TEST_F(DataFolderTest, InstalledGameMovesToItsShareFolder)
 {
     Make("prefix/bin/wavedart");
     Make("prefix/share/wavedart/PALDATA2.PAL");
-    EXPECT_EQ(PlatformEnterDataFolder(MARKER, (root + "/prefix/bin/wavedart").c_str()), 1);
+    EXPECT_EQ(PlatformEnterDataFolder(MARKER, (root + "/prefix/bin/").c_str()), 1);
     EXPECT_EQ(WorkingDirectory(), root + "/prefix/share/wavedart");
 }
 
@@ -72,7 +72,7 @@ TEST_F(DataFolderTest, BuiltGameMovesToTheDataFolderBesideIt)
 {
     Make("build/wavedart");
     Make("build/data/PALDATA2.PAL");
-    EXPECT_EQ(PlatformEnterDataFolder(MARKER, (root + "/build/wavedart").c_str()), 1);
+    EXPECT_EQ(PlatformEnterDataFolder(MARKER, (root + "/build/").c_str()), 1);
     EXPECT_EQ(WorkingDirectory(), root + "/build/data");
 }
 
@@ -80,7 +80,7 @@ TEST_F(DataFolderTest, FilesInTheWorkingDirectoryWin)
 {
     Make("elsewhere/PALDATA2.PAL");
     Make("prefix/share/wavedart/PALDATA2.PAL");
-    EXPECT_EQ(PlatformEnterDataFolder(MARKER, (root + "/prefix/bin/wavedart").c_str()), 1);
+    EXPECT_EQ(PlatformEnterDataFolder(MARKER, (root + "/prefix/bin/").c_str()), 1);
     EXPECT_EQ(WorkingDirectory(), root + "/elsewhere");
 }
 
@@ -88,12 +88,12 @@ TEST_F(DataFolderTest, NoFolderWithTheFilesLeavesTheWorkingDirectory)
 {
     Make("prefix/share/wavedart/art/");
     Make("prefix/bin/data/");
-    EXPECT_EQ(PlatformEnterDataFolder(MARKER, (root + "/prefix/bin/wavedart").c_str()), 0);
-    EXPECT_EQ(PlatformEnterDataFolder(MARKER, "wavedart"), 0) << "a path without a folder";
+    EXPECT_EQ(PlatformEnterDataFolder(MARKER, (root + "/prefix/bin/").c_str()), 0);
+    EXPECT_EQ(PlatformEnterDataFolder(MARKER, ""), 0) << "no program folder";
     EXPECT_EQ(WorkingDirectory(), root + "/elsewhere");
 }
 
-TEST_F(DataFolderTest, OwnPathIsReadWhenNoneIsGiven)
+TEST_F(DataFolderTest, ProgramFolderComesFromSdlWhenNoneIsGiven)
 {
     // This test program lives in the build tree, where no data folder sits
     // beside it under that name: it stays put.
