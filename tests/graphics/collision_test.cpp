@@ -1,56 +1,51 @@
 // The shrunken-rectangle test and the terrain colour scan.
+#include <gtest/gtest.h>
+
 #include <vector>
 
 #include "graphics/collision.h"
-#include "graphics/display.h"
-#include "gtest/gtest.h"
 
-TEST(RectsOverlap, BoxesKeepTheTopLeftCornerAndMustOverlapStrictly)
+TEST(RectsOverlap, BoxesShrinkAboutTheirCentresAndMustOverlapStrictly)
 {
-    EXPECT_EQ(RectsOverlap(0, 0, 40, 48, 29, 0, 40, 48), 1);
-    EXPECT_EQ(RectsOverlap(0, 0, 40, 48, 30, 0, 40, 48), 0);
-    EXPECT_EQ(RectsOverlap(29, 0, 40, 48, 0, 0, 40, 48), 1) << "symmetric";
-    EXPECT_EQ(RectsOverlap(0, 0, 40, 48, -30, 0, 40, 48), 0);
-    // 48 high: half-height 24 - 6 = 18, so 35 apart still overlaps, 36 not.
-    EXPECT_EQ(RectsOverlap(0, 0, 40, 48, 0, 35, 40, 48), 1);
-    EXPECT_EQ(RectsOverlap(0, 0, 40, 48, 0, 36, 40, 48), 0);
-    EXPECT_EQ(RectsOverlap(0, 0, 40, 48, 0, -36, 40, 48), 0);
-    // A narrow rectangle inside the right quarter of a wide one misses it.
-    EXPECT_EQ(RectsOverlap(0, 0, 128, 64, 110, 10, 8, 8), 0);
-    EXPECT_EQ(RectsOverlap(0, 0, 128, 64, 40, 10, 8, 8), 1);
-    EXPECT_EQ(RectsOverlap(5, 5, 1, 1, 5, 5, 1, 1), 0) << "a 1-pixel box has no size";
+    struct Case {
+        int x1, y1, w1, h1, x2, y2, w2, h2, overlap;
+    };
+    // A 40 x 48 box counts as 2 * (20 - 5) wide and 2 * (24 - 6) high.
+    const Case cases[] = {
+        {0, 0, 40, 48, 29, 0, 40, 48, 1},    {0, 0, 40, 48, 30, 0, 40, 48, 0},
+        {29, 0, 40, 48, 0, 0, 40, 48, 1},    {0, 0, 40, 48, -30, 0, 40, 48, 0},
+        {0, 0, 40, 48, 0, 35, 40, 48, 1},    {0, 0, 40, 48, 0, 36, 40, 48, 0},
+        {0, 0, 40, 48, 0, -36, 40, 48, 0},   {0, 0, 128, 64, 110, 10, 8, 8, 0},
+        {0, 0, 128, 64, 40, 10, 8, 8, 1},    {5, 5, 1, 1, 5, 5, 1, 1, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(RectsOverlap(c.x1, c.y1, c.w1, c.h1, c.x2, c.y2, c.w2, c.h2), c.overlap)
+            << c.x1 << "," << c.y1 << " " << c.w1 << "x" << c.h1 << " against " << c.x2 << ","
+            << c.y2 << " " << c.w2 << "x" << c.h2;
+    }
 }
 
-TEST(ScanColourRange, FindsIndicesInTheInclusiveRangeOnly)
+TEST(ScanColourRange, FindsTheInclusiveRangeInsideTheRectangleClampedToTheScreen)
 {
     std::vector<unsigned char> screen(640 * 480, 0);
-    const int pitch = 640;
-    EXPECT_EQ(ScanColourRange(0, 0, 639, 479, 197, 230, screen.data(), pitch), 0);
-    EXPECT_EQ(ScanColourRange(0, 0, 639, 479, 0, 0, screen.data(), pitch), 1);
-    screen[100 * pitch + 50] = 196;
-    screen[100 * pitch + 60] = 231;
-    EXPECT_EQ(ScanColourRange(0, 0, 639, 479, 197, 230, screen.data(), pitch), 0);
-    screen[100 * pitch + 70] = 197;
-    EXPECT_EQ(ScanColourRange(70, 100, 70, 100, 197, 230, screen.data(), pitch), 1);
-    EXPECT_EQ(ScanColourRange(71, 100, 80, 110, 197, 230, screen.data(), pitch), 0);
-    screen[100 * pitch + 70] = 230;
-    EXPECT_EQ(ScanColourRange(60, 90, 70, 100, 197, 230, screen.data(), pitch), 1);
-    EXPECT_EQ(ScanColourRange(60, 101, 70, 100, 197, 230, screen.data(), pitch), 0) << "top > bottom";
-    EXPECT_EQ(ScanColourRange(75, 100, 65, 100, 197, 230, screen.data(), pitch), 0) << "left > right";
-}
-
-TEST(ScanColourRange, RectanglesOffTheScreenAreClampedOntoItsEdges)
-{
-    std::vector<unsigned char> screen(640 * 480, 0);
-    const int pitch = 640;
-    screen[200 * pitch + 0] = 210;
-    EXPECT_EQ(ScanColourRange(-50, 190, -10, 210, 197, 230, screen.data(), pitch), 1)
-        << "wholly left of the screen scans column 0";
-    screen[479 * pitch + 300] = 210;
-    EXPECT_EQ(ScanColourRange(290, 600, 310, 700, 197, 230, screen.data(), pitch), 1)
-        << "wholly below scans the last row";
-    screen[0 * pitch + 639] = 210;
-    EXPECT_EQ(ScanColourRange(700, -40, 900, -1, 197, 230, screen.data(), pitch), 1);
-    EXPECT_EQ(ScanColourRange(1, 1, 638, 478, 197, 230, screen.data(), pitch), 0);
-    EXPECT_EQ(ScanColourRange(0, 0, 639, 479, 197, 230, nullptr, pitch), 0);
+    screen[100 * 640 + 50] = 196;
+    screen[100 * 640 + 60] = 231;
+    screen[100 * 640 + 70] = 197;
+    screen[110 * 640 + 70] = 230;
+    screen[200 * 640 + 0] = 210;
+    screen[479 * 640 + 300] = 210;
+    screen[0 * 640 + 639] = 210;
+    struct Case {
+        int left, top, right, bottom, found;
+    };
+    const Case cases[] = {
+        {40, 90, 69, 109, 0},     {70, 100, 70, 100, 1},  {71, 100, 80, 109, 0},  {60, 110, 70, 120, 1},
+        {60, 101, 70, 100, 0},    {75, 100, 65, 100, 0},  {-50, 190, -10, 210, 1}, {290, 600, 310, 700, 1},
+        {700, -40, 900, -1, 1},   {1, 111, 638, 478, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ScanColourRange(c.left, c.top, c.right, c.bottom, 197, 230, screen.data(), 640), c.found)
+            << c.left << "," << c.top << " to " << c.right << "," << c.bottom;
+    }
+    EXPECT_EQ(ScanColourRange(0, 0, 639, 479, 197, 230, nullptr, 640), 0);
 }

@@ -1,7 +1,6 @@
 // Which keys the pad's buttons and stick stand for on each screen.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <set>
 
 #include "app/game_state.h"
@@ -10,96 +9,60 @@
 
 namespace {
 
-std::set<int> KeysOf(const PlatformGamepad& pad, int state)
+using Keys = std::set<int>;
+
+// The keys held after the pad is read, over a keyboard holding only Tab.
+Keys KeysOf(unsigned buttons, int x, int y, int state)
 {
-    std::array<unsigned char, 256> keys{};
-    GamepadToKeys(pad, state, keys.data());
-    std::set<int> held;
+    unsigned char keys[256] = {};
+    keys[DIK_TAB] = 0x80;
+    GamepadToKeys(PlatformGamepad{buttons, x, y}, state, keys);
+    Keys held;
     for (int code = 0; code < 256; ++code) {
-        if (keys[code] == 0x80) held.insert(code);
         EXPECT_TRUE(keys[code] == 0 || keys[code] == 0x80) << code;
+        if (keys[code] && code != DIK_TAB) held.insert(code);
     }
+    EXPECT_EQ(keys[DIK_TAB], 0x80) << "keys already held stay";
     return held;
 }
 
-std::set<int> ButtonKeys(unsigned button, int state)
-{
-    return KeysOf(PlatformGamepad{button, 0, 0}, state);
-}
-
-std::set<int> StickKeys(int x, int y)
-{
-    return KeysOf(PlatformGamepad{0, x, y}, STATE_PLAYING);
-}
-
-using Keys = std::set<int>;
-
 }  // namespace
 
-TEST(GamepadKeys, DirectionsAndBAreTheSameOnEveryScreen)
+TEST(GamepadKeys, ButtonsStandForTheKeysOfEachScreen)
 {
-    for (int state : {STATE_MAIN_MENU, STATE_NEW_GAME_MENU, STATE_INSTRUCTIONS, STATE_PLAYING,
-                      STATE_GAME_OVER, STATE_GAME_FINISHED}) {
-        SCOPED_TRACE(state);
-        EXPECT_EQ(ButtonKeys(GAMEPAD_DPAD_UP, state), Keys{DIK_UP});
-        EXPECT_EQ(ButtonKeys(GAMEPAD_DPAD_DOWN, state), Keys{DIK_DOWN});
-        EXPECT_EQ(ButtonKeys(GAMEPAD_DPAD_LEFT, state), Keys{DIK_LEFT});
-        EXPECT_EQ(ButtonKeys(GAMEPAD_DPAD_RIGHT, state), Keys{DIK_RIGHT});
-        EXPECT_EQ(ButtonKeys(GAMEPAD_B, state), Keys{DIK_BACK});
-        EXPECT_EQ(ButtonKeys(0, state), Keys{});
+    const int screens[] = {STATE_MAIN_MENU, STATE_NEW_GAME_MENU, STATE_PLAYING, STATE_GAME_OVER};
+    // Per button, the keys on each of those screens.
+    struct Button {
+        unsigned buttons;
+        Keys keys[4];
+    };
+    const Button buttons[] = {
+        {GAMEPAD_DPAD_UP, {{DIK_UP}, {DIK_UP}, {DIK_UP}, {DIK_UP}}},
+        {GAMEPAD_DPAD_LEFT, {{DIK_LEFT}, {DIK_LEFT}, {DIK_LEFT}, {DIK_LEFT}}},
+        {GAMEPAD_B, {{DIK_BACK}, {DIK_BACK}, {DIK_BACK}, {DIK_BACK}}},
+        {GAMEPAD_START, {{DIK_N}, {}, {DIK_P}, {DIK_P}}},
+        {GAMEPAD_Y, {{DIK_I}, {DIK_D}, {}, {}}},
+        {GAMEPAD_BACK, {{DIK_ESCAPE}, {}, {DIK_BACK}, {DIK_BACK}}},
+        {GAMEPAD_A, {{}, {DIK_M}, {DIK_SPACE}, {DIK_SPACE}}},
+        {GAMEPAD_X, {{}, {DIK_E}, {}, {}}},
+        {GAMEPAD_A | GAMEPAD_DPAD_DOWN | GAMEPAD_DPAD_RIGHT, {{DIK_DOWN, DIK_RIGHT}, {DIK_M, DIK_DOWN, DIK_RIGHT},
+                                                             {DIK_SPACE, DIK_DOWN, DIK_RIGHT}, {DIK_SPACE, DIK_DOWN, DIK_RIGHT}}},
+    };
+    for (const Button& b : buttons) {
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(KeysOf(b.buttons, 0, 0, screens[i]), b.keys[i]) << b.buttons << " on " << screens[i];
     }
-}
-
-TEST(GamepadKeys, MainMenuLetters)
-{
-    EXPECT_EQ(ButtonKeys(GAMEPAD_START, STATE_MAIN_MENU), Keys{DIK_N});
-    EXPECT_EQ(ButtonKeys(GAMEPAD_Y, STATE_MAIN_MENU), Keys{DIK_I});
-    EXPECT_EQ(ButtonKeys(GAMEPAD_BACK, STATE_MAIN_MENU), Keys{DIK_ESCAPE});
-    EXPECT_EQ(ButtonKeys(GAMEPAD_A, STATE_MAIN_MENU), Keys{}) << "A means medium one screen on";
-    EXPECT_EQ(ButtonKeys(GAMEPAD_X, STATE_MAIN_MENU), Keys{});
-}
-
-TEST(GamepadKeys, NewGameScreenLettersGoEasyToHardFromLeftToTop)
-{
-    EXPECT_EQ(ButtonKeys(GAMEPAD_X, STATE_NEW_GAME_MENU), Keys{DIK_E});
-    EXPECT_EQ(ButtonKeys(GAMEPAD_A, STATE_NEW_GAME_MENU), Keys{DIK_M});
-    EXPECT_EQ(ButtonKeys(GAMEPAD_Y, STATE_NEW_GAME_MENU), Keys{DIK_D});
-    EXPECT_EQ(ButtonKeys(GAMEPAD_START, STATE_NEW_GAME_MENU), Keys{});
-    EXPECT_EQ(ButtonKeys(GAMEPAD_BACK, STATE_NEW_GAME_MENU), Keys{});
-}
-
-TEST(GamepadKeys, PlayFiresWithAPausesWithStartAndLeavesWithBack)
-{
-    EXPECT_EQ(ButtonKeys(GAMEPAD_A, STATE_PLAYING), Keys{DIK_SPACE});
-    EXPECT_EQ(ButtonKeys(GAMEPAD_START, STATE_PLAYING), Keys{DIK_P});
-    EXPECT_EQ(ButtonKeys(GAMEPAD_BACK, STATE_PLAYING), Keys{DIK_BACK});
-    EXPECT_EQ(ButtonKeys(GAMEPAD_X, STATE_PLAYING), Keys{});
-    EXPECT_EQ(ButtonKeys(GAMEPAD_Y, STATE_PLAYING), Keys{});
-    EXPECT_EQ(ButtonKeys(GAMEPAD_A | GAMEPAD_DPAD_UP | GAMEPAD_DPAD_LEFT, STATE_PLAYING),
-              (Keys{DIK_SPACE, DIK_UP, DIK_LEFT}));
 }
 
 TEST(GamepadKeys, StickCountsOnlyBeyondTheDeadZoneOnEachAxis)
 {
-    EXPECT_EQ(StickKeys(0, 0), Keys{});
-    EXPECT_EQ(StickKeys(GAMEPAD_DEAD_ZONE, -GAMEPAD_DEAD_ZONE), Keys{});
-    EXPECT_EQ(StickKeys(-GAMEPAD_DEAD_ZONE, GAMEPAD_DEAD_ZONE), Keys{});
-    EXPECT_EQ(StickKeys(GAMEPAD_DEAD_ZONE + 1, 0), Keys{DIK_RIGHT});
-    EXPECT_EQ(StickKeys(-GAMEPAD_DEAD_ZONE - 1, 0), Keys{DIK_LEFT});
-    EXPECT_EQ(StickKeys(0, -GAMEPAD_DEAD_ZONE - 1), Keys{DIK_UP}) << "negative y is up";
-    EXPECT_EQ(StickKeys(0, GAMEPAD_DEAD_ZONE + 1), Keys{DIK_DOWN});
-    EXPECT_EQ(StickKeys(GAMEPAD_AXIS_MIN, GAMEPAD_AXIS_MIN), (Keys{DIK_LEFT, DIK_UP}));
-    EXPECT_EQ(StickKeys(GAMEPAD_AXIS_MAX, 3000), Keys{DIK_RIGHT}) << "a slight slant stays level";
-}
-
-TEST(GamepadKeys, KeyboardKeysAlreadyHeldStay)
-{
-    std::array<unsigned char, 256> keys{};
-    keys[DIK_LEFT] = 0x80;
-    keys[DIK_P] = 0x80;
-    GamepadToKeys(PlatformGamepad{GAMEPAD_A, 0, 0}, STATE_PLAYING, keys.data());
-    EXPECT_EQ(keys[DIK_LEFT], 0x80);
-    EXPECT_EQ(keys[DIK_P], 0x80);
-    EXPECT_EQ(keys[DIK_SPACE], 0x80);
-    EXPECT_EQ(keys[DIK_RIGHT], 0);
+    const int d = GAMEPAD_DEAD_ZONE;
+    const std::pair<std::pair<int, int>, Keys> sticks[] = {
+        {{0, 0}, {}},           {{d, -d}, {}},          {{-d, d}, {}},
+        {{d + 1, 0}, {DIK_RIGHT}}, {{-d - 1, 0}, {DIK_LEFT}}, {{0, -d - 1}, {DIK_UP}},
+        {{0, d + 1}, {DIK_DOWN}},  {{GAMEPAD_AXIS_MIN, GAMEPAD_AXIS_MIN}, {DIK_LEFT, DIK_UP}},
+        {{GAMEPAD_AXIS_MAX, 3000}, {DIK_RIGHT}},
+    };
+    for (const auto& [stick, keys] : sticks) {
+        EXPECT_EQ(KeysOf(0, stick.first, stick.second, STATE_PLAYING), keys) << stick.first << "," << stick.second;
+    }
 }

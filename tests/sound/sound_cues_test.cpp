@@ -1,7 +1,5 @@
 // Where the game starts and stops its sounds: the whole program started on
 // the headless backend, the state handlers run one frame at a time.
-#include <unistd.h>
-
 #include "app/game_state.h"
 #include "app/shell.h"
 #include "input/key_codes.h"
@@ -11,141 +9,93 @@
 
 namespace {
 
-class SoundCuesTest : public ::testing::Test {
+class SoundCuesTest : public SoundTest {
 protected:
+    SoundCuesTest() { open_device = false; }
+
     void SetUp() override
     {
-        folder = MakeTempFolder();
+        SoundTest::SetUp();
         for (const char* name : {"engine", "fueling", "fuel_low", "missle", "explosion"}) {
-            WriteBytes(folder / "sounds" / (std::string(name) + ".wav"),
-                       WaveFile(ConstantSamples(20000, 192)));
+            WriteBytes(folder / "sounds" / (std::string(name) + ".wav"), WaveFile(Constant(20000, 192)));
         }
         ASSERT_EQ(chdir(folder.c_str()), 0);
         HeadlessSetTicks(1000);
         AppStartUp();
-        ASSERT_EQ(engine_sound, 0) << "start-up opens the device and loads the sounds";
-        ASSERT_EQ(explosion_sounds[7], 26);
+        ASSERT_EQ(explosion_sounds[7], 26) << "start-up opens the device and loads the sounds";
+        game_state = STATE_PLAYING;
     }
 
     void TearDown() override
     {
         AppShutDown();
-        EXPECT_EQ(sound_device, 0);
         EXPECT_EQ(GetSoundStatus(engine_sound), -1) << "shut-down releases every sound";
-        std::filesystem::remove_all(folder);
+        SoundTest::TearDown();
     }
 
-    static void Hold(std::initializer_list<int> keys)
+    static void PlayFrame(std::vector<int> keys)
     {
-        const std::vector<int> codes(keys);
-        HeadlessHoldKeys(codes.data(), static_cast<int>(codes.size()));
-    }
-
-    // A playing frame with the engine, the fueling loop and an explosion
-    // sounding.
-    static void StartEverySound()
-    {
-        game_state = STATE_PLAYING;
-        engine_sound_on = 0;
-        Hold({DIK_UP});
+        HeadlessHoldKeys(keys.data(), static_cast<int>(keys.size()));
         RunPlaying();
-        PlaySoundEffect(fueling_sound, DSBPLAY_LOOPING);
-        PlayExplosionSound();
-        ASSERT_NE(GetSoundStatus(engine_sound), 0);
-        ASSERT_NE(GetSoundStatus(explosion_sounds[0]), 0);
     }
 
     static int SoundsPlaying()
     {
         int playing = 0;
-        for (int id = 0; id < SOUND_SLOT_COUNT; ++id) {
-            if (GetSoundStatus(id) > 0) playing += 1;
-        }
+        for (int id = 0; id < SOUND_SLOT_COUNT; ++id) playing += GetSoundStatus(id) > 0;
         return playing;
     }
-
-    std::filesystem::path folder;
 };
 
 }  // namespace
 
-TEST_F(SoundCuesTest, UpArrowStartsTheEngineLoopOncePerLife)
+TEST_F(SoundCuesTest, UpArrowStartsTheEngineLoopOncePerLifeAndSpaceAShot)
 {
-    game_state = STATE_PLAYING;
-    engine_sound_on = 0;
-    Hold({});
-    RunPlaying();
+    PlayFrame({});
     EXPECT_EQ(GetSoundStatus(engine_sound), 0);
-
-    Hold({DIK_UP});
-    RunPlaying();
+    PlayFrame({DIK_UP});
     EXPECT_EQ(GetSoundStatus(engine_sound), DSBSTATUS_PLAYING | DSBSTATUS_LOOPING);
-    EXPECT_EQ(engine_sound_on, 1);
     EXPECT_NEAR(MeanLevel(Mix(400)), LEVEL_64 * ExpectedGain(-1200), 1.0);
-
     // Stopped by hand, it stays off while the flag says it was started.
     StopSound(engine_sound);
-    game_state = STATE_PLAYING;
-    RunPlaying();
+    PlayFrame({DIK_UP});
     EXPECT_EQ(GetSoundStatus(engine_sound), 0);
-}
-
-TEST_F(SoundCuesTest, FiringPlaysThePlayersMissileSound)
-{
-    game_state = STATE_PLAYING;
     fire_cooldown = FIRE_INTERVAL;
-    Hold({DIK_SPACE});
-    RunPlaying();
+    PlayFrame({DIK_SPACE});
     EXPECT_EQ(GetSoundStatus(player_missile_sounds[0]), DSBSTATUS_PLAYING);
     EXPECT_EQ(GetSoundStatus(player_missile_sounds[1]), 0);
 }
 
-TEST_F(SoundCuesTest, EveryDyingFrameStopsOnlyTheEngine)
+TEST_F(SoundCuesTest, DyingStopsTheEngineAndEveryEndOfPlayStopsEverySound)
 {
-    StartEverySound();
-    game_state = STATE_DYING;
-    death_frames = 0;
-    lives = 2;
-    RunDying();
-    EXPECT_EQ(GetSoundStatus(engine_sound), 0);
-    EXPECT_EQ(GetSoundStatus(explosion_sounds[0]), DSBSTATUS_PLAYING);
-}
-
-TEST_F(SoundCuesTest, GameOverStopsEverySound)
-{
-    StartEverySound();
-    game_state = STATE_DYING;
-    death_frames = DEATH_FRAMES - 1;
-    lives = 0;
-    RunDying();
-    ASSERT_EQ(game_state, STATE_GAME_OVER);
-    EXPECT_EQ(SoundsPlaying(), 0);
-}
-
-TEST_F(SoundCuesTest, BackspaceInPlayStopsEverySound)
-{
-    StartEverySound();
-    game_state = STATE_PLAYING;
-    Hold({DIK_BACK});
-    RunPlaying();
-    ASSERT_EQ(game_state, STATE_MAIN_MENU);
-    EXPECT_EQ(SoundsPlaying(), 0);
-}
-
-TEST_F(SoundCuesTest, NewLifeStopsEverySound)
-{
-    StartEverySound();
+    struct Case {
+        const char* what;
+        void (*end)();
+        int left_playing;
+    };
+    const Case cases[] = {
+        {"a dying frame", [] { death_frames = 0; lives = 2; game_state = STATE_DYING; RunDying(); }, 2},
+        {"game over", [] { death_frames = DEATH_FRAMES - 1; lives = 0; game_state = STATE_DYING; RunDying(); }, 0},
+        {"Backspace", [] { PlayFrame({DIK_BACK}); }, 0},
+        {"a new life", [] { level = 0; StartLife(); }, 0},
+        {"a completed level", [] { level = 1; RunLevelComplete(); }, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        StopAllSounds();
+        game_state = STATE_PLAYING;
+        engine_sound_on = 0;
+        PlayFrame({DIK_UP});
+        PlaySoundEffect(fueling_sound, DSBPLAY_LOOPING);
+        PlayExplosionSound();
+        ASSERT_EQ(SoundsPlaying(), 3);
+        c.end();
+        EXPECT_EQ(GetSoundStatus(engine_sound), 0);
+        EXPECT_EQ(SoundsPlaying(), c.left_playing);
+    }
     level = 0;
     StartLife();
-    EXPECT_EQ(SoundsPlaying(), 0);
-    EXPECT_EQ(engine_sound_on, 0);
-}
-
-TEST_F(SoundCuesTest, CompletedLevelStopsEverySound)
-{
-    StartEverySound();
-    level = 1;
-    lives = 1;
-    RunLevelComplete();
-    EXPECT_EQ(SoundsPlaying(), 0);
+    game_state = STATE_PLAYING;
+    PlayFrame({DIK_UP});
+    EXPECT_NE(GetSoundStatus(engine_sound), 0) << "a new life lets the engine start again";
 }
