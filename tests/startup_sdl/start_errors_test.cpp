@@ -1,10 +1,11 @@
-// What the player is told when the display or the sound cannot start.
+// What the player is told when the display or the sound cannot start: one
+// line on stderr, and the game ends or plays on.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
 #include <stdlib.h>
 
-
+#include <algorithm>
 #include <string>
 
 #include "app/game_state.h"
@@ -13,13 +14,13 @@
 
 namespace {
 
-int CountOf(const std::string& text, const std::string& part)
+// Runs the game, closed on its first turn, and returns what it said.
+std::string RunGame(int expected_result)
 {
-    int count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++count;
-    }
-    return count;
+    PlatformRequestClose();
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(WinMain(), expected_result);
+    return testing::internal::GetCapturedStderr();
 }
 
 }  // namespace
@@ -27,11 +28,8 @@ int CountOf(const std::string& text, const std::string& part)
 TEST(StartErrors, NoDisplayIsOneLineAndAFailedExit)
 {
     setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
-    testing::internal::CaptureStderr();
-    const int result = WinMain();
-    const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_NE(result, 0);
-    EXPECT_EQ(CountOf(said, "\n"), 1) << said;
+    const std::string said = RunGame(1);
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
     EXPECT_EQ(said.rfind("wavedart: cannot start the display (", 0), 0u) << said;
 }
 
@@ -44,28 +42,16 @@ TEST(StartErrors, DisplayServerMissingIsNoDisplayThoughSdlCouldDrawUnseen)
     const std::string driver = SDL_GetCurrentVideoDriver();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     if (driver != "offscreen" && driver != "dummy") GTEST_SKIP() << "a real display: " << driver;
-    PlatformRequestClose();
-    testing::internal::CaptureStderr();
-    const int result = WinMain();
-    const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(result, 1);
-    EXPECT_NE(said.find("wavedart: cannot start the display (no display server found"),
-              std::string::npos)
-        << said;
+    EXPECT_NE(RunGame(1).find("wavedart: cannot start the display (no display server found"), std::string::npos);
 }
 
 TEST(StartErrors, NoSoundIsSaidOnceAndTheGameRunsOn)
 {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-    // The first turn closes the window: the game fades out and ends normally.
-    PlatformRequestClose();
-    testing::internal::CaptureStderr();
-    const int result = WinMain();
-    const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(game_state, STATE_CLOSING);
-    EXPECT_EQ(CountOf(said, "\n"), 1) << said;
+    const std::string said = RunGame(0);
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_EQ(game_state, STATE_CLOSING) << "the window closed: the game faded out and ended normally";
     EXPECT_EQ(said.rfind("wavedart: no sound (", 0), 0u) << said;
     EXPECT_NE(said.find("playing on without it"), std::string::npos);
 }

