@@ -173,7 +173,9 @@ cmake -S "$copy" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWAVEDART_WERROR
     > "$work/configure.log" 2>&1 || die "configure failed, see $work/configure.log"
 echo "mutants: building the unmutated copy in $build"
 build_tests || die "the unmutated copy does not build, see $work/build.log"
+started=$SECONDS
 run_tests || die "the unmutated copy fails its tests, see $work/test.log"
+echo "mutants: the unmutated copy passes its tests in $((SECONDS - started)) s"
 
 mutated=""
 restore() {
@@ -195,17 +197,19 @@ for ((i = 0; i < total; i++)); do
     mutated=$file
     replace_line "$copy/$file" "${lines[i]}" "${news[i]}"
     label="#$n $file:${lines[i]}: ${olds[i]}  ->  ${news[i]# }"
+    started=$SECONDS
     if ! build_tests; then
         killed=$((killed + 1))
-        echo "killed (does not build) $label"
+        verdict="killed (does not build)"
     elif ! run_tests; then
         killed=$((killed + 1))
-        echo "killed   $label"
+        verdict="killed"
     else
         survivors+=("$label")
-        echo "SURVIVED $label"
+        verdict="SURVIVED"
     fi
     restore
+    echo "$verdict $label  [$((SECONDS - started)) s]"
 done
 
 echo "mutants: killed $killed/$ran"
