@@ -7,21 +7,18 @@
 
 TEST(RectsOverlap, BoxesShrinkAboutTheirCentresAndMustOverlapStrictly)
 {
-    struct Case {
-        int x1, y1, w1, h1, x2, y2, w2, h2, overlap;
-    };
-    // A 40 x 48 box counts as 2 * (20 - 5) wide and 2 * (24 - 6) high.
-    const Case cases[] = {
+    // Two boxes as x, y, width and height, and whether they overlap. A 40 x 48
+    // box counts as 2 * (20 - 5) wide and 2 * (24 - 6) high.
+    const int cases[][9] = {
         {0, 0, 40, 48, 29, 0, 40, 48, 1},    {0, 0, 40, 48, 30, 0, 40, 48, 0},
         {29, 0, 40, 48, 0, 0, 40, 48, 1},    {0, 0, 40, 48, -30, 0, 40, 48, 0},
         {0, 0, 40, 48, 0, 35, 40, 48, 1},    {0, 0, 40, 48, 0, 36, 40, 48, 0},
         {0, 0, 40, 48, 0, -36, 40, 48, 0},   {0, 0, 128, 64, 110, 10, 8, 8, 0},
         {0, 0, 128, 64, 40, 10, 8, 8, 1},    {5, 5, 1, 1, 5, 5, 1, 1, 0},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(RectsOverlap(c.x1, c.y1, c.w1, c.h1, c.x2, c.y2, c.w2, c.h2), c.overlap)
-            << c.x1 << "," << c.y1 << " " << c.w1 << "x" << c.h1 << " against " << c.x2 << ","
-            << c.y2 << " " << c.w2 << "x" << c.h2;
+    for (const auto& c : cases) {
+        EXPECT_EQ(RectsOverlap(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7]), c[8])
+            << c[0] << "," << c[1] << " " << c[2] << "x" << c[3] << " against " << c[4] << "," << c[5];
     }
 }
 
@@ -35,17 +32,15 @@ TEST(ScanColourRange, FindsTheInclusiveRangeInsideTheRectangleClampedToTheScreen
     screen[200 * 640 + 0] = 210;
     screen[479 * 640 + 300] = 210;
     screen[0 * 640 + 639] = 210;
-    struct Case {
-        int left, top, right, bottom, found;
-    };
-    const Case cases[] = {
+    // Left, top, right, bottom, and whether a colour in 197 to 230 lies inside.
+    const int cases[][5] = {
         {40, 90, 69, 109, 0},     {70, 100, 70, 100, 1},  {71, 100, 80, 109, 0},  {60, 110, 70, 120, 1},
         {60, 101, 70, 100, 0},    {75, 100, 65, 100, 0},  {-50, 190, -10, 210, 1}, {290, 600, 310, 700, 1},
         {700, -40, 900, -1, 1},   {1, 111, 638, 478, 0},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ScanColourRange(c.left, c.top, c.right, c.bottom, 197, 230, screen.data(), 640), c.found)
-            << c.left << "," << c.top << " to " << c.right << "," << c.bottom;
+    for (const auto& c : cases) {
+        EXPECT_EQ(ScanColourRange(c[0], c[1], c[2], c[3], 197, 230, screen.data(), 640), c[4])
+            << c[0] << "," << c[1] << " to " << c[2] << "," << c[3];
     }
     EXPECT_EQ(ScanColourRange(0, 0, 639, 479, 197, 230, nullptr, 640), 0);
 }

@@ -15,60 +15,49 @@
 #include "graphics/bitmap.h"
 #include "graphics/display.h"
 
+// An 8-bit picture stored bottom-up or top-down.
 struct BmpLayout {
     int width = 4;
     int height = 2;
-    int depth = 8;
     bool top_down = false;
-    // Bytes between the palette and the pixel data.
-    int gap = 0;
-    // biClrUsed: 0 means a full palette of 256.
-    uint32_t colours_used = 0;
-    // 8-bit: the index; 16-bit: the word; 24-bit: 0xRRGGBB.
     std::function<uint32_t(int, int)> pixel = [](int x, int y) { return uint32_t(y * 16 + x); };
     std::function<PaletteEntry(int)> colour = [](int i) {
         return PaletteEntry{uint8_t(i / 2), uint8_t(255 - i), uint8_t(i), 0};
     };
 };
 
-// Writes size bytes of value at offset at, little-endian.
-inline void Put(std::vector<uint8_t>* bytes, std::size_t at, uint32_t value, int size = 4)
+// The bytes with size bytes at offset at replaced by value, little-endian.
+inline std::vector<uint8_t> Patched(std::vector<uint8_t> bytes, std::size_t at, uint32_t value, int size = 4)
 {
-    for (int i = 0; i < size; ++i) (*bytes)[at + i] = static_cast<uint8_t>(value >> (8 * i));
-}
-
-inline std::vector<uint8_t> Patched(std::vector<uint8_t> bytes, std::size_t at, uint32_t value,
-                                    int size = 4)
-{
-    Put(&bytes, at, value, size);
+    for (int i = 0; i < size; ++i) bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
     return bytes;
 }
 
 inline std::vector<uint8_t> MakeBmp(const BmpLayout& layout)
 {
-    const int bytes_per_pixel = layout.depth / 8;
-    const int row = (layout.width * layout.depth + 31) / 32 * 4;
-    const uint32_t palette_entries =
-        layout.depth == 8 ? (layout.colours_used ? layout.colours_used : 256) : 0;
-    const uint32_t offset = 54 + 4 * palette_entries + static_cast<uint32_t>(layout.gap);
-    const uint32_t image_size = static_cast<uint32_t>(row * layout.height);
-    std::vector<uint8_t> bytes(offset + image_size, 0xEE);
-    const uint32_t header[] = {offset + image_size, 0, offset, 40, uint32_t(layout.width),
-                               uint32_t(layout.top_down ? -layout.height : layout.height),
-                               1u | uint32_t(layout.depth) << 16, 0, image_size, 2835, 2835,
-                               layout.colours_used, 0};
-    Put(&bytes, 0, BITMAP_ID, 2);
-    for (std::size_t i = 0; i < std::size(header); ++i) Put(&bytes, 2 + 4 * i, header[i]);
-    for (uint32_t i = 0; i < palette_entries; ++i) {
-        const PaletteEntry entry = layout.colour(static_cast<int>(i));
-        Put(&bytes, 54 + 4 * i, uint32_t(entry.blue | entry.green << 8 | entry.red << 16));
+    const uint32_t row = (uint32_t(layout.width) + 3) / 4 * 4;
+    const uint32_t offset = 54 + 4 * PALETTE_SIZE;
+    const uint32_t size = row * uint32_t(layout.height);
+    std::vector<uint8_t> bytes;
+    const auto put = [&bytes](uint32_t value, int count) {
+        for (int i = 0; i < count; ++i) bytes.push_back(static_cast<uint8_t>(value >> (8 * i)));
+    };
+    // The file header, then an information header of 40 bytes: one plane,
+    // 8 bits a pixel, uncompressed.
+    const std::pair<uint32_t, int> fields[] = {
+        {BITMAP_ID, 2}, {offset + size, 4}, {0, 4}, {offset, 4}, {40, 4}, {uint32_t(layout.width), 4},
+        {uint32_t(layout.top_down ? -layout.height : layout.height), 4}, {1, 2}, {8, 2}, {0, 4}, {size, 4},
+        {2835, 4}, {2835, 4}, {0, 4}, {0, 4}};
+    for (const auto& [value, count] : fields) put(value, count);
+    for (int i = 0; i < PALETTE_SIZE; ++i) {
+        const PaletteEntry e = layout.colour(i);
+        put(uint32_t(e.blue | e.green << 8 | e.red << 16), 4);
     }
     for (int r = 0; r < layout.height; ++r) {
         const int y = layout.top_down ? r : layout.height - 1 - r;
-        // Padding stays 0xEE, which would show up if it were read as pixels.
-        for (int x = 0; x < layout.width; ++x) {
-            Put(&bytes, offset + r * row + x * bytes_per_pixel, layout.pixel(x, y), bytes_per_pixel);
-        }
+        for (int x = 0; x < layout.width; ++x) put(layout.pixel(x, y), 1);
+        // Padding that would show up if it were read as pixels.
+        bytes.resize(offset + row * uint32_t(r + 1), 0xCC);
     }
     return bytes;
 }
@@ -96,9 +85,7 @@ protected:
         ASSERT_NE(mkdtemp(name), nullptr);
         dir_ = name;
         std::filesystem::current_path(dir_);
-        if (start_display_) {
-            ASSERT_EQ(StartDisplay(640, 480, 8, 0), 1);
-        }
+        ASSERT_EQ(StartDisplay(640, 480, 8, 0), 1);
     }
 
     void TearDown() override
@@ -116,8 +103,6 @@ protected:
         UnlockBackSurface();
         return value;
     }
-
-    bool start_display_ = true;
 
 private:
     std::filesystem::path old_dir_;

@@ -1,4 +1,4 @@
-// Sprites: frames cut from sheets, animation, keyed drawing, and pools of
+// Sprites: frames cut from sheets, animation, drawing, and pools of
 // whole-record copies that share one set of frames and sequences.
 #include "graphics/sprite.h"
 #include "graphics_fixture.h"
@@ -23,11 +23,6 @@ protected:
         ASSERT_EQ(LoadBitmapFile(&bitmap_file, "sheet.bmp"), 1);
     }
 
-    void MakeSprite(int frames, int attr)
-    {
-        ASSERT_EQ(CreateSprite(&sprite_, 0, 0, 6, 4, frames, attr, DDSCAPS_SYSTEMMEMORY, 0, 8), 1);
-    }
-
     // The frames shown by count animation steps.
     std::vector<int> Animate(int count)
     {
@@ -47,7 +42,7 @@ protected:
 TEST_F(SpriteTest, FramesAreCutByTheCellRuleAndBadRequestsRefused)
 {
     EXPECT_EQ(CreateSprite(&sprite_, 0, 0, 6, 4, SPRITE_MAX_FRAMES + 1, 0, 0, 0, 8), 0);
-    MakeSprite(6, SPRITE_CYCLE_FRAMES);
+    ASSERT_EQ(CreateSprite(&sprite_, 0, 0, 6, 4, 6, SPRITE_CYCLE_FRAMES, DDSCAPS_SYSTEMMEMORY, 0, 8), 1);
     EXPECT_EQ(LoadSpriteFrame(&sprite_, &bitmap_file, 0, 0, 0, CELL_COORDS), 0) << "no file";
     LoadSheet();
     for (int i = 0; i < 6; ++i) {
@@ -57,68 +52,57 @@ TEST_F(SpriteTest, FramesAreCutByTheCellRuleAndBadRequestsRefused)
         EXPECT_EQ(frame->pixels[1], 100 + i);
         EXPECT_EQ(frame->pixels[3 * frame->pitch + 5], 100 + i);
     }
-    // Frame, cell or pixel position, mode, and whether it loads: frames 0
-    // to 5 only; cells 3 x 2 only; pixels up to (16, 7) only.
-    const int requests[][5] = {{6, 0, 0, CELL_COORDS, 0},   {-1, 0, 0, CELL_COORDS, 0},
-                               {0, 3, 0, CELL_COORDS, 0},   {0, 0, 2, CELL_COORDS, 0},
-                               {0, 16, 7, PIXEL_COORDS, 1}, {0, 17, 7, PIXEL_COORDS, 0},
+    // Frame, position, mode, loaded: frames 0 to 5, cells 3 x 2, pixels to (16, 7).
+    const int requests[][5] = {{6, 0, 0, CELL_COORDS, 0},   {-1, 0, 0, CELL_COORDS, 0},  {0, 3, 0, CELL_COORDS, 0},
+                               {0, 0, 2, CELL_COORDS, 0},   {0, 16, 7, PIXEL_COORDS, 1}, {0, 17, 7, PIXEL_COORDS, 0},
                                {0, 16, 8, PIXEL_COORDS, 0}, {0, -1, 0, PIXEL_COORDS, 0}};
     for (const auto& r : requests) {
         EXPECT_EQ(LoadSpriteFrame(&sprite_, &bitmap_file, r[0], r[1], r[2], r[3]), r[4]) << r[0] << " " << r[1] << "," << r[2];
     }
 }
 
-TEST_F(SpriteTest, FramesCycleWithTheirDelayOrStandStill)
+TEST_F(SpriteTest, FramesCycleWithTheirDelayAndSequencesLoopOrPlayOnce)
 {
-    MakeSprite(3, SPRITE_CYCLE_FRAMES);
-    EXPECT_EQ(Animate(4), (std::vector<int>{1, 2, 0, 1}));
+    ASSERT_EQ(CreateSprite(&sprite_, 0, 0, 6, 4, 8, SPRITE_CYCLE_FRAMES, DDSCAPS_SYSTEMMEMORY, 0, 8), 1);
+    EXPECT_EQ(Animate(9), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 0, 1}));
     SetSpriteAnimDelay(&sprite_, 3);
-    EXPECT_EQ(Animate(7), (std::vector<int>{1, 1, 2, 2, 2, 0, 0}));
+    EXPECT_EQ(Animate(4), (std::vector<int>{1, 1, 2, 2}));
     sprite_.attr = SPRITE_STILL | SPRITE_CYCLE_FRAMES;
     EXPECT_EQ(Animate(1), std::vector<int>{0});
-    sprite_.attr = 0;
-    sprite_.curr_frame = 2;
-    EXPECT_EQ(Animate(2), (std::vector<int>{2, 2}));
-}
 
-TEST_F(SpriteTest, SequencesLoopOrPlayOnce)
-{
-    MakeSprite(8, SPRITE_USE_SEQUENCES);
+    sprite_.attr = SPRITE_USE_SEQUENCES;
+    SetSpriteAnimDelay(&sprite_, 0);
     const int looping[] = {3, 4};
     const int once[] = {5, 6, 7};
-    const int bad[] = {1, SPRITE_MAX_FRAMES};
     ASSERT_EQ(LoadSpriteAnimation(&sprite_, 0, 2, looping), 1);
     ASSERT_EQ(LoadSpriteAnimation(&sprite_, SPRITE_MAX_ANIMS - 1, 3, once), 1);
     EXPECT_EQ(LoadSpriteAnimation(&sprite_, SPRITE_MAX_ANIMS, 3, once), 0);
-    EXPECT_EQ(LoadSpriteAnimation(&sprite_, 1, 2, bad), 0);
     SetSpriteAnimation(&sprite_, 0);
     EXPECT_EQ(Animate(4), (std::vector<int>{4, 3, 4, 3}));
     sprite_.attr |= SPRITE_PLAY_ONCE;
     SetSpriteAnimation(&sprite_, SPRITE_MAX_ANIMS - 1);
     EXPECT_EQ(Animate(4), (std::vector<int>{6, 7, 7, 7}));
     EXPECT_EQ(sprite_.anim_done, 1);
-    SetSpriteAnimation(&sprite_, 7);
-    EXPECT_EQ(Animate(1), std::vector<int>{7}) << "an empty slot changes nothing";
 }
 
 TEST_F(SpriteTest, DrawingPlacesTheFrameAtItsTruncatedPositionAndSizeWhenVisible)
 {
     LoadSheet();
-    MakeSprite(1, SPRITE_CYCLE_FRAMES);
+    ASSERT_EQ(CreateSprite(&sprite_, 0, 0, 6, 4, 1, 0, DDSCAPS_SYSTEMMEMORY, 0, 8), 1);
     LoadSpriteFrame(&sprite_, &bitmap_file, 0, 1, 0, CELL_COORDS);
     FillSurface(back_surface, 9, nullptr);
     sprite_.x = 20.7f;
     sprite_.y = 10.2f;
     EXPECT_EQ(DrawSprite(&sprite_, back_surface), 1);
     EXPECT_EQ(BackPixel(21, 10), 9) << "invisible";
-    sprite_.attr |= SPRITE_VISIBLE;
+    sprite_.attr = SPRITE_VISIBLE;
     EXPECT_EQ(DrawSprite(&sprite_, back_surface), 1);
     sprite_.y = 20;
     EXPECT_EQ(DrawSpriteScaled(&sprite_, 12, 8, back_surface), 1);
     // Unscaled at (20, 10) to (26, 14), the key at its top-left; doubled
     // at (20, 20) to (32, 28).
-    const int probes[][3] = {{20, 10, 9},   {21, 10, 101}, {25, 13, 101}, {26, 10, 9},  {21, 14, 9},
-                             {21, 21, 9},   {22, 20, 101}, {31, 27, 101}, {32, 27, 9}, {31, 28, 9}};
+    const int probes[][3] = {{20, 10, 9},  {21, 10, 101}, {25, 13, 101}, {26, 10, 9}, {21, 14, 9},
+                             {21, 21, 9},  {22, 20, 101}, {31, 27, 101}, {32, 27, 9}, {31, 28, 9}};
     for (const auto& p : probes) EXPECT_EQ(BackPixel(p[0], p[1]), p[2]) << p[0] << "," << p[1];
     sprite_.curr_frame = 1;
     EXPECT_EQ(DrawSprite(&sprite_, back_surface), 0) << "no such frame";
@@ -128,19 +112,15 @@ TEST_F(SpriteTest, PoolCopiesShareFramesAndAreFreedOnceInAnyOrder)
 {
     LoadSheet();
     Sprite pool[4] = {};
-    ASSERT_EQ(CreateSprite(&pool[0], 0, 0, 6, 4, 2, SPRITE_USE_SEQUENCES | SPRITE_VISIBLE,
-                           DDSCAPS_SYSTEMMEMORY, 0, 8),
-              1);
+    const int attr = SPRITE_USE_SEQUENCES | SPRITE_VISIBLE;
+    ASSERT_EQ(CreateSprite(&pool[0], 50, 50, 6, 4, 2, attr, DDSCAPS_SYSTEMMEMORY, 0, 8), 1);
     LoadSpriteFrame(&pool[0], &bitmap_file, 0, 0, 0, CELL_COORDS);
     LoadSpriteFrame(&pool[0], &bitmap_file, 1, 1, 0, CELL_COORDS);
     const int sequence[] = {0, 1};
     LoadSpriteAnimation(&pool[0], 0, 2, sequence);
     for (int i = 1; i < 4; ++i) pool[i] = pool[0];
-
     EXPECT_EQ(DestroySprite(&pool[2]), 1);
-    EXPECT_EQ(pool[2].frames[0], nullptr);
     // The other copies still draw from the shared frames and sequence.
-    SetSpritePosition(&pool[3], 50, 50);
     AnimateSprite(&pool[3]);
     EXPECT_EQ(DrawSprite(&pool[3], back_surface), 1);
     EXPECT_EQ(BackPixel(51, 50), 101);

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <numbers>
@@ -26,68 +25,50 @@ constexpr double LEVEL_64 = 64.0 * 256.0;
 // Output samples that one WAVE sample lasts at the default headless rate.
 constexpr int OUTPUT_PER_SAMPLE = HEADLESS_AUDIO_DEFAULT_RATE / 11025;
 
-inline void PutLittleEndian(Bytes* bytes, uint32_t value, int size)
-{
-    for (int i = 0; i < size; ++i) bytes->push_back(static_cast<uint8_t>(value >> (8 * i)));
-}
-
-// A chunk whose size field says declared_size, with a pad byte when odd.
-inline Bytes Chunk(const char* id, const Bytes& body, uint32_t declared_size = UINT32_MAX)
+// A chunk whose size field says size (the body's own by default), padded when odd.
+inline Bytes Chunk(const char* id, const Bytes& body, uint32_t size = UINT32_MAX)
 {
     Bytes bytes(id, id + 4);
-    PutLittleEndian(&bytes, declared_size == UINT32_MAX ? uint32_t(body.size()) : declared_size, 4);
+    size = size == UINT32_MAX ? uint32_t(body.size()) : size;
+    for (int i = 0; i < 4; ++i) bytes.push_back(uint8_t(size >> (8 * i)));
     bytes.insert(bytes.end(), body.begin(), body.end());
     if (body.size() % 2 != 0) bytes.push_back(0);
     return bytes;
 }
 
-inline Bytes RiffForm(const char* form_type, const std::vector<Bytes>& chunks)
+inline Bytes Riff(const char* form_type, const std::vector<Bytes>& chunks)
 {
     Bytes body(form_type, form_type + 4);
     for (const Bytes& chunk : chunks) body.insert(body.end(), chunk.begin(), chunk.end());
     return Chunk("RIFF", body);
 }
 
-// A format chunk of 16 bytes (18 with the extra-size word), 8 bits a sample.
-inline Bytes FormatChunk(uint16_t format_tag, uint16_t channels, uint32_t rate, bool extra = false)
+// A format chunk of 8 bits a sample, 16 bytes long (18 with the extra-size word).
+inline Bytes Format(uint8_t format_tag = 1, uint8_t channels = 1, bool extra = false)
 {
-    Bytes body;
-    for (uint32_t value : {uint32_t(format_tag), uint32_t(channels)}) PutLittleEndian(&body, value, 2);
-    PutLittleEndian(&body, rate, 4);
-    PutLittleEndian(&body, rate * channels, 4);
-    PutLittleEndian(&body, channels, 2);
-    PutLittleEndian(&body, 8, 2);
-    if (extra) PutLittleEndian(&body, 0, 2);
+    Bytes body = {format_tag, 0, channels, 0, 0x11, 0x2B, 0, 0, 0x11, 0x2B, 0, 0, channels, 0, 8, 0};
+    if (extra) body.insert(body.end(), 2, 0);
     return Chunk("fmt ", body);
 }
 
-// A complete 8-bit mono PCM WAVE file.
-inline Bytes WaveFile(const Bytes& samples, uint32_t rate = 11025)
+inline Bytes WaveFile(const Bytes& samples)
 {
-    return RiffForm("WAVE", {FormatChunk(1, 1, rate), Chunk("data", samples)});
+    return Riff("WAVE", {Format(), Chunk("data", samples)});
 }
 
-inline Bytes Constant(int count, uint8_t value)
-{
-    return Bytes(static_cast<std::size_t>(count), value);
-}
-
-// A sine of amplitude 100 around silence.
+// A sine of amplitude 100 around silence, at 11025 samples a second.
 inline Bytes Sine(int count, double frequency)
 {
     Bytes samples;
-    for (int i = 0; i < count; ++i) {
-        const double phase = 2.0 * std::numbers::pi * frequency * i / 11025.0;
-        samples.push_back(static_cast<uint8_t>(std::lround(128.0 + 100.0 * std::sin(phase))));
-    }
+    const double step = 2 * std::numbers::pi * frequency / 11025;
+    for (int i = 0; i < count; ++i) samples.push_back(uint8_t(std::lround(128 + 100 * std::sin(step * i))));
     return samples;
 }
 
 inline void WriteBytes(const std::filesystem::path& path, const Bytes& bytes)
 {
     std::filesystem::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), long(bytes.size()));
 }
 
 inline std::vector<int16_t> Mix(int count)
@@ -106,9 +87,8 @@ inline double MeanLevel(const std::vector<int16_t>& out)
 
 inline int PeakLevel(const std::vector<int16_t>& out)
 {
-    int peak = 0;
-    for (const int16_t value : out) peak = std::max(peak, std::abs(static_cast<int>(value)));
-    return peak;
+    const auto [low, high] = std::minmax_element(out.begin(), out.end());
+    return std::max(-int(*low), int(*high));
 }
 
 // Upward crossings of zero: one per period of a tone.
@@ -120,22 +100,20 @@ inline int RisingCrossings(const std::vector<int16_t>& out)
 }
 
 // The gain that a volume in hundredths of a decibel should give.
-inline double ExpectedGain(int hundredths_db)
+inline double Gain(int hundredths_db)
 {
     return std::pow(10.0, hundredths_db / 2000.0);
 }
 
-// Runs each test in a fresh folder, the device open unless a test opens it.
+// Runs each test in a fresh folder with the device open.
 class SoundTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "wavedart-sound-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        char pattern[] = "/tmp/wavedart-sound-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
         folder = pattern;
-        if (open_device) {
-            ASSERT_EQ(OpenSoundDevice(), 1);
-        }
+        ASSERT_EQ(OpenSoundDevice(), 1);
     }
 
     void TearDown() override
@@ -145,17 +123,13 @@ protected:
         std::filesystem::remove_all(folder);
     }
 
-    // Writes the bytes to a new file of the folder and returns its path.
-    std::string Write(const Bytes& bytes)
+    int Load(const Bytes& bytes, int flags = GAME_FLAGS)
     {
         const std::filesystem::path path = folder / ("sound" + std::to_string(file_count++) + ".wav");
         WriteBytes(path, bytes);
-        return path.string();
+        return LoadWavSound(path.c_str(), flags);
     }
 
-    int Load(const Bytes& bytes, int flags = GAME_FLAGS) { return LoadWavSound(Write(bytes).c_str(), flags); }
-
-    bool open_device = true;
     std::filesystem::path folder;
     int file_count = 0;
 };

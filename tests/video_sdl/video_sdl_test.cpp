@@ -102,34 +102,3 @@ TEST_F(VideoSdlTest, PictureGrowsByWholeFactorsOrShrinksToFitWithBlackBars)
         EXPECT_EQ(WindowPixel(c.x, c.y), c.colour);
     }
 }
-
-TEST_F(VideoSdlTest, AltEnterAndF11SwitchFullScreenOnPressOnly)
-{
-    const auto full_screen = [] {
-        return (SDL_GetWindowFlags(SdlWindow()) & SDL_WINDOW_FULLSCREEN) != 0;
-    };
-    const auto press = [](SDL_Scancode code, Uint16 mod, Uint8 repeat) {
-        SDL_Event event{};
-        event.type = SDL_KEYDOWN;
-        event.key.windowID = SDL_GetWindowID(SdlWindow());
-        event.key.state = SDL_PRESSED;
-        event.key.repeat = repeat;
-        event.key.keysym.scancode = code;
-        event.key.keysym.mod = mod;
-        ASSERT_EQ(SDL_PushEvent(&event), 1);
-        PlatformMessage msg{};
-        while (PlatformPeekMessage(&msg)) {
-        }
-    };
-    ASSERT_FALSE(full_screen()) << "the display was started windowed";
-    press(SDL_SCANCODE_F11, KMOD_NONE, 0);
-    EXPECT_TRUE(full_screen());
-    press(SDL_SCANCODE_F11, KMOD_NONE, 1);
-    EXPECT_TRUE(full_screen()) << "a held key's repeats do nothing";
-    press(SDL_SCANCODE_RETURN, KMOD_LALT, 0);
-    EXPECT_FALSE(full_screen());
-    press(SDL_SCANCODE_RETURN, KMOD_NONE, 0);
-    EXPECT_FALSE(full_screen()) << "Enter alone is not the switch";
-    press(SDL_SCANCODE_KP_ENTER, KMOD_RALT, 0);
-    EXPECT_TRUE(full_screen());
-}
