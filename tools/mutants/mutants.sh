@@ -136,9 +136,13 @@ build_tests() {
     cmake --build "$build" -j "$jobs" > "$work/build.log" 2>&1
 }
 
+# The long runs (label "long") last, so that a mutant the quick tests kill
+# does not wait for them.
 run_tests() {
-    ctest --test-dir "$build" -j "$jobs" --timeout "$timeout" --stop-on-failure \
-        > "$work/test.log" 2>&1
+    ctest --test-dir "$build" -j "$jobs" --timeout "$timeout" --stop-on-failure -LE long \
+        > "$work/test.log" 2>&1 &&
+        ctest --test-dir "$build" -j "$jobs" --timeout "$timeout" --stop-on-failure -L long \
+            >> "$work/test.log" 2>&1
 }
 
 parse_list
