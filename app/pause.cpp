@@ -7,6 +7,7 @@
 #include "app/game_state.h"
 #include "graphics/display.h"
 #include "graphics/text_log.h"
+#include "input/gamepad.h"
 #include "input/keyboard.h"
 #include "platform/audio.h"
 
@@ -74,13 +75,15 @@ int RunPause()
             StartPause(PAUSE_BY_KEY);
         } else if (!window_focused) {
             StartPause(PAUSE_BY_FOCUS);
+        } else if (gamepad_unplugged) {
+            StartPause(PAUSE_BY_UNPLUG);
         } else {
             return 0;
         }
         return 1;
     }
     const unsigned resume_keys =
-        play_paused == PAUSE_BY_FOCUS ? P_KEY_BIT | ARROW_KEY_BITS : P_KEY_BIT;
+        play_paused == PAUSE_BY_KEY ? P_KEY_BIT : P_KEY_BIT | ARROW_KEY_BITS;
     if (window_focused && (pressed & resume_keys)) {
         EndPause();
         return 0;

@@ -1,11 +1,13 @@
-// Pausing play: on a press of P, and when the window loses the focus. A
-// paused frame runs no part of the game: the last picture stays on screen
-// with PAUSED over it, and the sound device holds still.
+// Pausing play: on a press of P, when the window loses the focus and when a
+// pad is unplugged. A paused frame runs no part of the game: the last
+// picture stays on screen with PAUSED over it, and the sound device holds
+// still.
 #pragma once
 
 constexpr int PAUSE_NONE = 0;
 constexpr int PAUSE_BY_KEY = 1;
 constexpr int PAUSE_BY_FOCUS = 2;
+constexpr int PAUSE_BY_UNPLUG = 3;
 
 // PAUSE_NONE while play runs; otherwise why it stopped.
 extern int play_paused;
@@ -13,8 +15,8 @@ extern int play_paused;
 extern int window_focused;
 
 // Runs at the start of every frame, before the state's handler. Only in play
-// does it read the keyboard: P pauses, and so does a window without the
-// focus. A key pause ends at the next P press, a focus pause at the next P
-// or arrow press with the focus back. Returns 1 when the frame is paused and
-// the handler must not run.
+// does it read the keyboard: P pauses, and so do a window without the focus
+// and a pad unplugged. A key pause ends at the next P press, the others at
+// the next P or arrow press (Start or the d-pad on a pad) with the focus
+// back. Returns 1 when the frame is paused and the handler must not run.
 int RunPause();

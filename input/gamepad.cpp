@@ -61,8 +61,11 @@ int last_state = STATE_MAIN_MENU;
 unsigned last_buttons = 0;
 // Buttons held since before the screen changed, ignored until let go.
 unsigned carried_over = 0;
+int pads_plugged = 0;
 
 }  // namespace
+
+int gamepad_unplugged = 0;
 
 void GamepadToKeys(const PlatformGamepad& pad, int state, unsigned char* keys)
 {
@@ -80,7 +83,9 @@ void GamepadToKeys(const PlatformGamepad& pad, int state, unsigned char* keys)
 void ReadGamepadKeys(unsigned char* keys)
 {
     PlatformGamepad pad{};
-    PlatformReadGamepad(&pad);
+    const int plugged = PlatformReadGamepad(&pad);
+    gamepad_unplugged = plugged < pads_plugged;
+    pads_plugged = plugged;
     if (game_state != last_state) carried_over = last_buttons & ~DIRECTION_BUTTONS;
     carried_over &= pad.buttons;
     last_state = game_state;

@@ -19,3 +19,6 @@ void GamepadToKeys(const PlatformGamepad& pad, int state, unsigned char* keys);
 // button already held when the screen changed counts only after it is let
 // go, so one press never acts on two screens in a row.
 void ReadGamepadKeys(unsigned char* keys);
+
+// 1 when the last read found fewer pads plugged in than the read before.
+extern int gamepad_unplugged;

@@ -29,6 +29,6 @@ struct PlatformGamepad {
 // plugged in later are taken up as they arrive. 1 when it could start.
 int PlatformOpenGamepads();
 // The snapshot now: nothing held and the stick centred when no pad is there.
-// 1 while at least one pad is plugged in.
+// Returns the number of pads plugged in.
 int PlatformReadGamepad(PlatformGamepad* pad);
 void PlatformCloseGamepads();

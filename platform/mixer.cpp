@@ -32,6 +32,8 @@ struct PlatformSoundBuffer {
     int status = 0;
     // Gain as a 16.16 fraction: 65536 is the recorded level.
     int32_t gain = 0;
+    // Samples per second, kept to find the step again at another output rate.
+    int frequency = 0;
     // Play position and its advance per output sample, in samples as 32.32
     // fixed point.
     uint64_t position = 0;
@@ -148,6 +150,15 @@ void MixerStart(int rate, void (*lock)(), void (*unlock)())
     unlock_audio = unlock;
 }
 
+void MixerSetOutputRate(int rate)
+{
+    const AudioLock lock;
+    output_rate = rate;
+    for (PlatformSoundBuffer& voice : voices) {
+        if (voice.in_use) voice.step = StepForFrequency(voice.frequency);
+    }
+}
+
 void MixerStop()
 {
     for (PlatformSoundBuffer& voice : voices) voice = PlatformSoundBuffer{};
@@ -197,6 +208,7 @@ PlatformSoundBuffer* PlatformCreateSoundBuffer(const unsigned char* samples, int
     voice->in_use = 1;
     voice->block = block;
     voice->caps = caps;
+    voice->frequency = frequency;
     voice->step = StepForFrequency(frequency);
     voice->gain = FULL_GAIN;
     return voice;
@@ -267,6 +279,7 @@ int PlatformSetSoundFrequency(PlatformSoundBuffer* buffer, int frequency)
         !FrequencyInRange(frequency)) {
         return 0;
     }
+    buffer->frequency = frequency;
     buffer->step = StepForFrequency(frequency);
     return 1;
 }

@@ -6,6 +6,9 @@
 // given, bracket every change made from the game thread, so that each one is
 // atomic to the thread that mixes.
 void MixerStart(int output_rate, void (*lock)(), void (*unlock)());
+// Another device at another rate: every buffer and voice stays as it is and
+// keeps its pitch.
+void MixerSetOutputRate(int output_rate);
 // Releases every buffer and makes every buffer operation fail again. Call it
 // once the mixing thread has stopped.
 void MixerStop();

@@ -8,6 +8,7 @@
 
 #include "platform/audio.h"
 #include "platform/mixer.h"
+#include "platform/sdl/sdl_audio.h"
 
 namespace {
 
@@ -20,6 +21,12 @@ constexpr int RENDER_CHUNK = 512;
 
 SDL_AudioDeviceID device = 0;
 SDL_AudioSpec granted{};
+// Set once SDL reports the device gone. SDL goes on calling it back on its
+// own clock, so the voices play on, silently, until another device comes.
+bool device_lost = false;
+int device_paused = 0;
+// From a successful open to the close, whether or not a device is open now.
+bool audio_started = false;
 std::array<int16_t, RENDER_CHUNK> rendered;
 
 void LockDevice()
@@ -78,23 +85,57 @@ void FillOutput(void*, Uint8* stream, int length)
     }
 }
 
-}  // namespace
-
-int PlatformOpenAudio()
+// The default output device, opened paused: nothing mixes on it yet.
+SDL_AudioDeviceID OpenDefaultDevice(SDL_AudioSpec* got)
 {
-    if (device != 0) return 1;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
     SDL_AudioSpec wanted{};
     wanted.freq = WANTED_RATE;
     wanted.format = AUDIO_S16SYS;
     wanted.channels = 1;
     wanted.samples = WANTED_BUFFER_SAMPLES;
     wanted.callback = FillOutput;
-    device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &granted, SDL_AUDIO_ALLOW_ANY_CHANGE);
+    return SDL_OpenAudioDevice(nullptr, 0, &wanted, got, SDL_AUDIO_ALLOW_ANY_CHANGE);
+}
+
+// Moves every voice, as it stands, to the default device of now. Some
+// drivers open one device at a time, so the old one goes first; its thread
+// has ended before the new one starts, so only one thread ever mixes.
+void Reopen()
+{
+    if (device != 0) SDL_CloseAudioDevice(device);
+    device = OpenDefaultDevice(&granted);
+    // Until a device opens the voices hold still; the next one added is tried.
+    if (device == 0) return;
+    device_lost = false;
+    MixerSetOutputRate(granted.freq);
+    SDL_PauseAudioDevice(device, device_paused);
+}
+
+}  // namespace
+
+void SdlAudioEvent(const SDL_Event* event)
+{
+    if (event->type != SDL_AUDIODEVICEREMOVED && event->type != SDL_AUDIODEVICEADDED) return;
+    if (!audio_started || event->adevice.iscapture) return;
+    if (event->type == SDL_AUDIODEVICEREMOVED) {
+        if (device != 0 && event->adevice.which == device) device_lost = true;
+    } else if (device_lost) {
+        Reopen();
+    }
+}
+
+int PlatformOpenAudio()
+{
+    if (audio_started) return 1;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
+    device = OpenDefaultDevice(&granted);
     if (device == 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return 0;
     }
+    audio_started = true;
+    device_lost = false;
+    device_paused = 0;
     MixerStart(granted.freq, LockDevice, UnlockDevice);
     SDL_PauseAudioDevice(device, 0);
     return 1;
@@ -102,14 +143,17 @@ int PlatformOpenAudio()
 
 void PlatformPauseAudio(int paused)
 {
+    device_paused = paused;
     if (device != 0) SDL_PauseAudioDevice(device, paused);
 }
 
 void PlatformCloseAudio()
 {
-    if (device == 0) return;
-    SDL_CloseAudioDevice(device);
+    if (!audio_started) return;
+    if (device != 0) SDL_CloseAudioDevice(device);
     device = 0;
+    audio_started = false;
+    device_lost = false;
     MixerStop();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }

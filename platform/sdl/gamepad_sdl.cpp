@@ -91,10 +91,10 @@ int PlatformOpenGamepads()
 int PlatformReadGamepad(PlatformGamepad* snapshot)
 {
     *snapshot = PlatformGamepad{0, 0, 0};
-    int present = 0;
+    int plugged = 0;
     for (SDL_GameController* pad : pads) {
         if (!pad) continue;
-        present = 1;
+        plugged += 1;
         for (const ButtonBit& b : BUTTON_BITS) {
             if (SDL_GameControllerGetButton(pad, b.button)) snapshot->buttons |= b.bit;
         }
@@ -103,7 +103,7 @@ int PlatformReadGamepad(PlatformGamepad* snapshot)
         snapshot->stick_y =
             Furthest(snapshot->stick_y, SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTY));
     }
-    return present;
+    return plugged;
 }
 
 void PlatformCloseGamepads()

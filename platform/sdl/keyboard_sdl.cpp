@@ -1,14 +1,55 @@
-// The SDL keyboard state, translated from USB scancodes to the set-1 key
-// codes that the game's key table uses.
+// The SDL keyboard, followed key by key as SDL takes each event in, and
+// translated to the set-1 key codes that the game's key table uses.
+#include <array>
 #include <cstring>
 
 #include "platform/keyboard.h"
 #include "platform/sdl/keymap.h"
+#include "platform/sdl/sdl_keyboard.h"
 #include "platform/sdl/sdl_window.h"
+
+namespace {
+
+constexpr unsigned char KEY_DOWN = 0x80;
+
+// The key code each key went down as, 0 while it is up: a key is let go
+// under the code it was pressed as, even if the layout changed meanwhile.
+std::array<unsigned char, SDL_NUM_SCANCODES> held{};
+// The keys that went down in this message-loop turn. A press and its
+// release both taken in between two frames still count as held for one.
+std::array<unsigned char, PLATFORM_KEY_COUNT> pressed{};
+
+// Runs as SDL takes each event in, so that no press waits behind other
+// events in the queue, which the loop takes one a turn.
+int WatchKeys(void*, SDL_Event* event)
+{
+    if (event->type != SDL_KEYDOWN && event->type != SDL_KEYUP) return 0;
+    const SDL_Keysym& key = event->key.keysym;
+    if (key.scancode <= SDL_SCANCODE_UNKNOWN || key.scancode >= SDL_NUM_SCANCODES) return 0;
+    if (event->type == SDL_KEYUP) {
+        held[key.scancode] = 0;
+        return 0;
+    }
+    const int code = SdlKeyToKeyCode(key.scancode, key.sym);
+    held[key.scancode] = static_cast<unsigned char>(code);
+    if (code) pressed[code] = KEY_DOWN;
+    return 0;
+}
+
+}  // namespace
 
 int PlatformOpenKeyboard()
 {
-    return SdlWindow() != nullptr;
+    if (!SdlWindow()) return 0;
+    // Once only, also when SDL was restarted without the keyboard closed.
+    SDL_DelEventWatch(WatchKeys, nullptr);
+    SDL_AddEventWatch(WatchKeys, nullptr);
+    return 1;
+}
+
+void SdlKeyboardNewTurn()
+{
+    pressed.fill(0);
 }
 
 int PlatformReadKeyboard(unsigned char* keys)
@@ -17,13 +58,16 @@ int PlatformReadKeyboard(unsigned char* keys)
     if (!SdlWindow()) return 0;
     // Keys typed into other programs' windows are theirs: read nothing then.
     if (!SdlWindowHasFocus()) return 1;
-    int count = 0;
-    const Uint8* state = SDL_GetKeyboardState(&count);
-    for (int scancode = 0; scancode < count; ++scancode) {
-        const int code = SdlScancodeToKeyCode(scancode);
-        if (code && state[scancode]) keys[code] = 0x80;
+    for (const unsigned char code : held) {
+        if (code) keys[code] = KEY_DOWN;
     }
+    for (int code = 0; code < PLATFORM_KEY_COUNT; ++code) keys[code] |= pressed[code];
     return 1;
 }
 
-void PlatformCloseKeyboard() {}
+void PlatformCloseKeyboard()
+{
+    SDL_DelEventWatch(WatchKeys, nullptr);
+    held.fill(0);
+    pressed.fill(0);
+}

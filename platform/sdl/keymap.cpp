@@ -82,3 +82,34 @@ int SdlScancodeToKeyCode(int scancode)
     if (scancode < 0 || scancode >= SDL_NUM_SCANCODES) return 0;
     return KEY_CODES[scancode];
 }
+
+namespace {
+
+// The letters that the screens tell the player to press, at their QWERTY places.
+constexpr SDL_Scancode NAMED_LETTERS[] = {SDL_SCANCODE_N, SDL_SCANCODE_I, SDL_SCANCODE_E,
+                                          SDL_SCANCODE_M, SDL_SCANCODE_D, SDL_SCANCODE_P};
+
+bool IsNamedLetter(int scancode)
+{
+    for (const SDL_Scancode letter : NAMED_LETTERS) {
+        if (scancode == letter) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int SdlKeyToKeyCode(int scancode, int keycode)
+{
+    if (keycode >= SDLK_a && keycode <= SDLK_z) {
+        const int letter = SDL_SCANCODE_A + (keycode - SDLK_a);
+        if (IsNamedLetter(letter)) return SdlScancodeToKeyCode(letter);
+    } else if (keycode == SDLK_UNKNOWN || keycode >= 0x80) {
+        // No Latin letter on this key (a Cyrillic or Greek layout, or a key
+        // that types no character): its place is all there is to go by.
+        return SdlScancodeToKeyCode(scancode);
+    }
+    // Another letter or a sign at a named letter's place, like the comma
+    // where QWERTY has M on AZERTY, is not that letter.
+    return IsNamedLetter(scancode) ? 0 : SdlScancodeToKeyCode(scancode);
+}

@@ -3,7 +3,6 @@
 // shape with black bars around it. Alt+Enter and F11 switch between full
 // screen and the resizable window.
 #include <SDL.h>
-#include <SDL_syswm.h>
 
 #include <cstdint>
 
@@ -41,37 +40,13 @@ SDL_Rect FitPicture(const PlatformSurface* front, int out_w, int out_h)
                     static_cast<int>(w), static_cast<int>(h)};
 }
 
-// Whether asking for full screen can work. On X a window manager does it;
-// without one SDL reports full screen while the window keeps its size.
-bool FullScreenPossible(SDL_Window* window)
-{
-#ifdef WAVEDART_HAVE_X11
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return true;
-    Display* display = info.info.x11.display;
-    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    const int status = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False,
-                                          AnyPropertyType, &type, &format, &count, &remaining,
-                                          &data);
-    if (data) XFree(data);
-    return status == Success && count > 0;
-#else
-    (void)window;
-    return true;
-#endif
-}
-
+// Without a window manager SDL reports full screen while the window keeps
+// its size, so the window stays as it is.
 void ToggleFullScreen(SDL_Window* window)
 {
     if (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) {
         SDL_SetWindowFullscreen(window, 0);
-    } else if (FullScreenPossible(window)) {
+    } else if (SdlWindowManagerRuns()) {
         SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
     }
 }
@@ -111,8 +86,9 @@ int PlatformOpenPicture(int width, int height, int full_screen)
 {
     SDL_Window* window = SdlWindow();
     if (!window) return 0;
-    // Desktop full screen when granted; the resizable window otherwise.
-    if (full_screen && FullScreenPossible(window)) {
+    // Desktop full screen when a window manager can grant it; the resizable
+    // window otherwise.
+    if (full_screen && SdlWindowManagerRuns()) {
         SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");

@@ -1,8 +1,12 @@
 // The SDL window and its events, one event per message-loop turn.
+#include <SDL_syswm.h>
+
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_gamepad.h"
+#include "platform/sdl/sdl_keyboard.h"
 #include "platform/sdl/sdl_window.h"
 #include "platform/window.h"
 
@@ -10,6 +14,17 @@ namespace {
 
 SDL_Window* window = nullptr;
 void (*window_event_handler)(const SDL_Event* event) = nullptr;
+// Follows SDL's focus events as SDL takes them in.
+int has_focus = 0;
+
+int WatchFocus(void*, SDL_Event* event)
+{
+    if (event->type != SDL_WINDOWEVENT || !window) return 0;
+    if (event->window.windowID != SDL_GetWindowID(window)) return 0;
+    if (event->window.event == SDL_WINDOWEVENT_FOCUS_GAINED) has_focus = 1;
+    if (event->window.event == SDL_WINDOWEVENT_FOCUS_LOST) has_focus = 0;
+    return 0;
+}
 
 // Without a display server SDL falls back on drivers that show nothing; the
 // game then ran unseen. They serve only when asked for by name.
@@ -32,7 +47,32 @@ SDL_Window* SdlWindow()
 
 int SdlWindowHasFocus()
 {
-    return window && SDL_GetKeyboardFocus() == window;
+    return window && has_focus;
+}
+
+int SdlWindowManagerRuns()
+{
+#ifdef WAVEDART_HAVE_X11
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) {
+        return 1;
+    }
+    Display* display = info.info.x11.display;
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    const int status = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False,
+                                          AnyPropertyType, &type, &format, &count, &remaining,
+                                          &data);
+    if (data) XFree(data);
+    return status == Success && count > 0;
+#else
+    return 1;
+#endif
 }
 
 void SdlSetWindowEventHandler(void (*handler)(const SDL_Event* event))
@@ -53,13 +93,26 @@ int PlatformOpenWindow(const char* title, int width, int height)
         SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
         return 0;
     }
+    // The loop takes one event a turn and the game has no use for the
+    // mouse's moves or for text: a moving mouse alone would queue events
+    // faster than the turns take them, holding up the ones that matter.
+    SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
+    SDL_StopTextInput();
+    has_focus = SDL_GetKeyboardFocus() == window;
+    SDL_AddEventWatch(WatchFocus, nullptr);
+    // Without a window manager nothing else hands a new window the focus,
+    // and no key would reach the game until the player clicked it.
+    SDL_RaiseWindow(window);
+    if (!SdlWindowManagerRuns()) SDL_SetWindowInputFocus(window);
     return 1;
 }
 
 void PlatformCloseWindow()
 {
+    SDL_DelEventWatch(WatchFocus, nullptr);
     if (window) SDL_DestroyWindow(window);
     window = nullptr;
+    has_focus = 0;
     SDL_Quit();
 }
 
@@ -70,6 +123,7 @@ void PlatformShowCursor(int show)
 
 int PlatformBeginTurn(PlatformMessage*)
 {
+    SdlKeyboardNewTurn();
     return 0;
 }
 
@@ -79,6 +133,7 @@ int PlatformPollBackendMessage(PlatformMessage* msg)
     if (!SDL_PollEvent(&event)) return 0;
     if (window_event_handler) window_event_handler(&event);
     SdlGamepadEvent(&event);
+    SdlAudioEvent(&event);
     *msg = PlatformMessage{WM_OTHER, 0};
     if (event.type == SDL_QUIT) {
         msg->message = WM_CLOSE;

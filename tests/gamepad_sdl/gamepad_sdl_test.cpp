@@ -1,13 +1,17 @@
 // Pads through SDL's game-controller layer, played by SDL's virtual pads on
 // the dummy video driver: taken up when plugged in while the game runs, read
-// as one snapshot, dropped when unplugged.
+// as one snapshot, dropped when unplugged, pausing play then.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
 #include <stdlib.h>
 
+#include "app/game_state.h"
+#include "app/pause.h"
+#include "input/keyboard.h"
 #include "platform/gamepad.h"
 #include "platform/window.h"
+#include "tests/platform_sdl/sdl_events.h"
 
 namespace {
 
@@ -37,17 +41,9 @@ protected:
         return index;
     }
 
-    // Runs message-loop turns until the queue is empty, as the game would.
-    static void Turns()
-    {
-        PlatformMessage msg{};
-        while (PlatformPeekMessage(&msg)) {
-        }
-    }
-
     static PlatformGamepad Read(int* present = nullptr)
     {
-        Turns();
+        RunTurns();
         PlatformGamepad pad{};
         const int result = PlatformReadGamepad(&pad);
         if (present) *present = result;
@@ -79,14 +75,6 @@ TEST_F(GamepadSdlTest, PadPluggedInWhileRunningIsTakenUpAndRead)
     EXPECT_EQ(pad.stick_x, -20000);
     EXPECT_EQ(pad.stick_y, 12000);
 
-    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_A, 0);
-    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_START, 0);
-    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_DPAD_LEFT, 0);
-    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_Y, 1);
-    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_BACK, 1);
-    pad = Read();
-    EXPECT_EQ(pad.buttons, GAMEPAD_Y | GAMEPAD_BACK);
-
     SDL_JoystickClose(stick);
     SDL_JoystickDetachVirtual(index);
     pad = Read(&present);
@@ -109,7 +97,7 @@ TEST_F(GamepadSdlTest, PadsAlreadyThereAreTakenUpOnceAndMerged)
     SDL_JoystickSetVirtualAxis(first, SDL_CONTROLLER_AXIS_LEFTY, -30000);
     int present = 0;
     const PlatformGamepad pad = Read(&present);
-    EXPECT_EQ(present, 1);
+    EXPECT_EQ(present, 2) << "pads counted";
     EXPECT_EQ(pad.buttons, GAMEPAD_X | GAMEPAD_B);
     EXPECT_EQ(pad.stick_x, -15000) << "the stick pushed furthest";
     EXPECT_EQ(pad.stick_y, -30000);
@@ -123,4 +111,51 @@ TEST_F(GamepadSdlTest, PadsAlreadyThereAreTakenUpOnceAndMerged)
     Read(&present);
     EXPECT_EQ(present, 0);
     SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+}
+
+TEST_F(GamepadSdlTest, PadUnpluggedInPlayPausesUntilStartOrAnArrow)
+{
+    struct Case {
+        const char* what;
+        SDL_GameControllerButton button;
+        SDL_Scancode key;
+    };
+    const Case cases[] = {
+        {"Start on the pad plugged in again", SDL_CONTROLLER_BUTTON_START, SDL_SCANCODE_UNKNOWN},
+        {"up on the pad plugged in again", SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_SCANCODE_UNKNOWN},
+        {"right on the keyboard", SDL_CONTROLLER_BUTTON_INVALID, SDL_SCANCODE_RIGHT},
+    };
+    OpenInput();
+    OpenKeyboard();
+    PushFocus(SDL_WINDOWEVENT_FOCUS_GAINED);
+    game_state = STATE_PLAYING;
+    int index = PlugIn();
+    SDL_Joystick* stick = SDL_JoystickOpen(index);
+    RunTurns();
+    EXPECT_EQ(RunPause(), 0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SDL_JoystickClose(stick);
+        SDL_JoystickDetachVirtual(index);
+        RunTurns();
+        EXPECT_EQ(RunPause(), 1);
+        EXPECT_EQ(play_paused, PAUSE_BY_UNPLUG);
+        index = PlugIn();
+        stick = SDL_JoystickOpen(index);
+        RunTurns();
+        EXPECT_EQ(RunPause(), 1) << "plugging in is no press";
+
+        for (const bool down : {true, false}) {
+            if (c.key != SDL_SCANCODE_UNKNOWN) {
+                PushKey(down ? SDL_KEYDOWN : SDL_KEYUP, c.key);
+            } else {
+                SDL_JoystickSetVirtualButton(stick, c.button, down ? 1 : 0);
+            }
+            RunTurns();
+            EXPECT_EQ(RunPause(), 0);
+        }
+        EXPECT_EQ(play_paused, PAUSE_NONE);
+    }
+    SDL_JoystickClose(stick);
+    CloseKeyboard();
 }

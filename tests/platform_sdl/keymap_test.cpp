@@ -4,24 +4,7 @@
 
 #include <set>
 
-#include "input/key_codes.h"
 #include "platform/sdl/keymap.h"
-
-TEST(KeyMap, TheGamesKeysMapToTheirCodes)
-{
-    EXPECT_EQ(SdlScancodeToKeyCode(SDL_SCANCODE_ESCAPE), DIK_ESCAPE);
-    EXPECT_EQ(SdlScancodeToKeyCode(SDL_SCANCODE_BACKSPACE), DIK_BACK);
-    EXPECT_EQ(SdlScancodeToKeyCode(SDL_SCANCODE_E), DIK_E);
-    EXPECT_EQ(SdlScancodeToKeyCode(SDL_SCANCODE_I), DIK_I);
-    EXPECT_EQ(SdlScancodeToKeyCode(SDL_SCANCODE_D), DIK_D);
-    EXPECT_EQ(SdlScancodeToKeyCode(SDL_SCANCODE_N), DIK_N);
-    EXPECT_EQ(SdlScancodeToKeyCode(SDL_SCANCODE_M), DIK_M);
-    EXPECT_EQ(SdlScancodeToKeyCode(SDL_SCANCODE_SPACE), DIK_SPACE);
-    EXPECT_EQ(SdlScancodeToKeyCode(SDL_SCANCODE_UP), DIK_UP);
-    EXPECT_EQ(SdlScancodeToKeyCode(SDL_SCANCODE_LEFT), DIK_LEFT);
-    EXPECT_EQ(SdlScancodeToKeyCode(SDL_SCANCODE_RIGHT), DIK_RIGHT);
-    EXPECT_EQ(SdlScancodeToKeyCode(SDL_SCANCODE_DOWN), DIK_DOWN);
-}
 
 TEST(KeyMap, TheWholeStandardKeyboardMapsToDistinctCodes)
 {
