@@ -1,113 +1,69 @@
-// The craft's climb, the camera band and the river banks.
-#include "game/camera.h"
-#include "game/craft.h"
-#include "game/explosions.h"
+// The craft in play: the banks, the bridge, the enemies, and the dying frames
+// in which the unseen craft flies on.
+#include <algorithm>
+
+#include "game/bridge.h"
 #include "play_fixture.h"
 
-namespace {
-
-constexpr int START_SCREEN_Y = 392;
-constexpr int BAND_TOP_Y = 262;
-
-}  // namespace
-
-TEST_F(PlayTest, CraftClimbsTheScreenToTheBandThenTheCameraScrolls)
+TEST_F(PlayTest, TheUnseenCraftMeetsTheBankAgainInEveryDyingFrame)
 {
     StartGame();
-    ClearAllEnemies();
-    scroll_speed = -5;
-    EXPECT_EQ(static_cast<int>(craft.y), START_SCREEN_Y);
-    for (int y = START_SCREEN_Y - 5; y >= BAND_TOP_Y; y -= 5) {
-        Frame({DIK_UP});
-        ASSERT_EQ(static_cast<int>(craft.y), y);
-        ASSERT_EQ(camera_y, CAMERA_START_Y);
-    }
-    for (int step = 1; step <= 20; ++step) {
-        Frame({DIK_UP});
-        ASSERT_EQ(static_cast<int>(craft.y), BAND_TOP_Y);
-        ASSERT_EQ(camera_y, CAMERA_START_Y - 5 * step);
-    }
-    EXPECT_EQ(CraftWorldY(), craft_start_y + CAMERA_START_Y - 5 * 46);
-    EXPECT_EQ(fuel, FUEL_FULL - 5 * 46);
-}
-
-TEST_F(PlayTest, CraftOnTheBandsEdgesMovesWhileTheCameraStays)
-{
-    StartGame();
-    ClearAllEnemies();
-    ASSERT_TRUE(ClimbTo(3500));
-    for (const int edge : {264, 216}) {
-        craft.vars[VAR_WORLD_Y] = camera_y + edge + CRAFT_HEIGHT / 2;
-        craft.y = static_cast<float>(edge);
-        const int camera_before = camera_y;
-        Frame({DIK_UP});
-        EXPECT_EQ(camera_y, camera_before);
-        EXPECT_EQ(static_cast<int>(craft.y), edge - 5);
-    }
-}
-
-TEST_F(PlayTest, CameraComesToRestAboveZeroAndTheCraftClimbsOn)
-{
-    StartGame();
-    ClearAllEnemies();
-    ASSERT_TRUE(ClimbTo(250));
-    EXPECT_GE(camera_y, 1);
-    EXPECT_LE(camera_y, 5);
-    const int resting = camera_y;
-    const float screen_y = craft.y;
-    ASSERT_LT(screen_y, static_cast<float>(BAND_TOP_Y));
-    Frame({DIK_UP});
-    EXPECT_EQ(camera_y, resting);
-    EXPECT_EQ(craft.y, screen_y - 5.0f);
-}
-
-TEST_F(PlayTest, BankContactEndsTheLifeAndTheUnseenCraftKeepsHittingIt)
-{
-    StartGame();
-    ClearAllEnemies();
-    int frames = 0;
-    while (game_state == STATE_PLAYING && frames < 60) {
-        Frame({DIK_LEFT});
-        ++frames;
-    }
+    for (int step = 0; game_state == STATE_PLAYING && step < 60; ++step) Frame({DIK_LEFT});
     ASSERT_EQ(game_state, STATE_DYING);
     EXPECT_EQ(craft.state, 0);
-    EXPECT_EQ(craft.curr_frame, CRAFT_FRAME_LEFT);
-    // The crash is taken back to where the craft was before the last step.
-    EXPECT_EQ(CraftWorldX(), craft_start_x - 4 * (frames - 1));
-    EXPECT_EQ(ActiveExplosions(), 1);
-    EXPECT_EQ(explosions[0].vars[VAR_WORLD_X], CraftWorldX());
-
-    // Without keys the last step goes on: the unseen craft meets the bank
-    // again in every dying frame, with a fresh explosion each time.
-    for (int dying = 1; dying < 7; ++dying) {
+    EXPECT_EQ(explosions[0].vars[VAR_WORLD_X], craft.vars[VAR_WORLD_X]);
+    // Without keys the last step goes on, with a fresh explosion each time.
+    for (int dying = 1; dying < DEATH_FRAMES; ++dying) {
+        EXPECT_EQ(ActiveExplosions(), std::min(dying, EXPLOSION_POOL_SIZE)) << dying;
         Frame();
-        ASSERT_EQ(game_state, STATE_DYING);
-        EXPECT_EQ(ActiveExplosions(), 1 + dying);
-        EXPECT_EQ(CraftWorldX(), craft_start_x - 4 * (frames - 1));
     }
-    for (int dying = 7; dying < DEATH_FRAMES; ++dying) Frame();
-    EXPECT_EQ(lives, MAX_LIVES);
-    Frame();
-    EXPECT_EQ(lives, MAX_LIVES - 1);
-    EXPECT_EQ(game_state, STATE_START_LIFE);
-    Frame();
-    EXPECT_EQ(game_state, STATE_PLAYING);
-    EXPECT_EQ(craft.state, CRAFT_ALIVE);
-    EXPECT_EQ(CraftWorldX(), craft_start_x);
-    EXPECT_EQ(ActiveExplosions(), 0);
 }
 
-TEST_F(PlayTest, SteeringSetsTheCraftsFrame)
+TEST_F(PlayTest, RammingTheStandingBridgeScoresNothingAndTheLevelEndsDuringTheDyingFrames)
 {
     StartGame();
-    ClearAllEnemies();
-    Frame({DIK_RIGHT});
-    EXPECT_EQ(craft.curr_frame, CRAFT_FRAME_RIGHT);
-    Frame({DIK_LEFT, DIK_RIGHT});
-    EXPECT_EQ(craft.curr_frame, CRAFT_FRAME_RIGHT);
-    Frame({DIK_LEFT});
-    EXPECT_EQ(craft.curr_frame, CRAFT_FRAME_LEFT);
+    EXPECT_FALSE(ClimbTo(0));
+    EXPECT_EQ(game_state, STATE_DYING);
+    EXPECT_EQ(bridge.state, 0);
+    EXPECT_EQ(score, 0);
+    ASSERT_EQ(ActiveExplosions(), 2);
+    EXPECT_EQ(explosions[1].vars[VAR_DRAW_WIDTH], BRIDGE_EXPLOSION_SIZE);
+    EXPECT_EQ(explosions[1].vars[VAR_WORLD_Y], bridge_y);
+    // The unseen craft climbs on through where the bridge stood to the top,
+    // which ends the dying sequence as a completed level, without a ship lost.
+    int dying = 0;
+    while (game_state == STATE_DYING) {
+        Frame();
+        ++dying;
+    }
+    EXPECT_LT(dying, DEATH_FRAMES);
+    EXPECT_EQ(game_state, STATE_LEVEL_COMPLETE);
+    EXPECT_EQ(level, 1);
     Frame();
-    EXPECT_EQ(craft.curr_frame, CRAFT_FRAME_LEVEL);
+    EXPECT_EQ(lives, MAX_LIVES);
+}
+
+TEST_F(PlayTest, RammingAnEnemyEndsTheLifeForNoPointsAndThatKindsUpdate)
+{
+    StartGame();
+    // Boat 0 sits on the hovering craft; boat 1 waits a frame, cruisers move.
+    for (Sprite* enemy : {&boats[0], &boats[1], &cruisers[0]}) {
+        enemy->state = 1;
+        enemy->xv = 2.0f;
+        enemy->vars[VAR_WORLD_X] = craft_start_x;
+        enemy->vars[VAR_WORLD_Y] = CraftWorldY() - (enemy == &boats[0] ? 0 : 200);
+    }
+    Frame();
+    EXPECT_EQ(game_state, STATE_DYING);
+    EXPECT_EQ(boats[0].state, 0);
+    EXPECT_EQ(boats[1].vars[VAR_WORLD_X], craft_start_x);
+    EXPECT_EQ(cruisers[0].vars[VAR_WORLD_X], craft_start_x + 2);
+    EXPECT_EQ(ActiveExplosions(), 2);
+    // The unseen craft still rams what it meets, for no points.
+    cruisers[0].vars[VAR_WORLD_Y] = CraftWorldY();
+    cruisers[0].vars[VAR_WORLD_X] = craft.vars[VAR_WORLD_X];
+    Frame();
+    EXPECT_EQ(cruisers[0].state, 0);
+    EXPECT_EQ(ActiveExplosions(), 4);
+    EXPECT_EQ(score, 0);
 }

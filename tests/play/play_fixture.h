@@ -3,38 +3,71 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <initializer_list>
+#include <vector>
 
 #include "app/game_state.h"
-#include "graphics/sprite.h"
+#include "app/shell.h"
+#include "game/craft.h"
+#include "game/enemies.h"
+#include "game/explosions.h"
 #include "input/key_codes.h"
+#include "platform/headless/headless.h"
 
 class PlayTest : public ::testing::Test {
 protected:
-    // The tick count that seeds the random generator at start-up.
-    static constexpr unsigned SEED_TICKS = 4242;
+    void SetUp() override
+    {
+        const char* data = std::getenv("WAVEDART_DATA_DIR");
+        ASSERT_NE(data, nullptr);
+        ASSERT_EQ(chdir(data), 0) << data;
+        HeadlessSetTicks(4242);
+        AppStartUp();
+    }
 
-    void SetUp() override;
-    void TearDown() override;
+    void TearDown() override { AppShutDown(); }
 
     // One frame through the state machine with exactly these keys held.
-    static void Frame(std::initializer_list<int> keys = {});
+    static void Frame(std::initializer_list<int> keys = {})
+    {
+        const std::vector<int> held(keys);
+        HeadlessHoldKeys(held.data(), static_cast<int>(held.size()));
+        AppFrame();
+    }
+
     // From the main menu to the first play frame of a new game, chosen with
-    // the difficulty key; start_level is set before the first life starts.
-    static void StartGame(int difficulty_key = DIK_E, int start_level = 0);
-    // Empties every enemy pool, so that a scene holds only what a test puts in.
-    static void ClearAllEnemies();
-    // Flies up the middle of the river with the keys held (Up among them),
-    // the tank kept full, until the craft's world y is at most target_y.
-    // False when the craft crashed first.
-    static bool ClimbTo(int target_y, std::initializer_list<int> keys = {DIK_UP});
-    // Puts the enemy 120 pixels ahead of the climbing craft, about to cross
-    // its line of fire, and fires until it is down, the craft crashes or
-    // 30 frames pass. Returns the frames flown.
-    static int ShootEnemyAhead(Sprite* enemy);
-    static int CraftWorldX();
-    static int CraftWorldY();
-    static int ActiveExplosions();
-    static int FlyingMissiles(int owner);
+    // the difficulty key, with every enemy pool emptied.
+    static void StartGame(int difficulty_key = DIK_E)
+    {
+        Frame({DIK_N});
+        Frame({difficulty_key});
+        Frame();
+        Frame();
+        ASSERT_EQ(game_state, STATE_PLAYING);
+        for (int kind = 0; kind < ENEMY_KIND_COUNT; ++kind) ClearEnemies(kind);
+    }
+
+    static int CraftWorldY() { return craft.vars[VAR_WORLD_Y]; }
+
+    // Flies up with Up held and the tank kept full until the craft's world y
+    // is at most target_y. False when the craft crashed first.
+    static bool ClimbTo(int target_y)
+    {
+        for (int frame = 0; frame < 2000 && CraftWorldY() > target_y; ++frame) {
+            fuel = FUEL_FULL;
+            Frame({DIK_UP});
+            if (game_state != STATE_PLAYING) return false;
+        }
+        return CraftWorldY() <= target_y;
+    }
+
+    static int ActiveExplosions()
+    {
+        int count = 0;
+        for (const Sprite& explosion : explosions) count += explosion.state == 1 ? 1 : 0;
+        return count;
+    }
 };
