@@ -32,19 +32,12 @@ protected:
         AppFrame();
     }
 
-    // Start on the main menu, then the difficulty's button, the two frames
-    // that set up the game and the life, and a first frame of play.
+    // Start on the main menu, then the difficulty's button, the frames that
+    // set up the game and the life, and a first frame of play.
     static void StartGame(unsigned difficulty_button)
     {
-        ASSERT_EQ(game_state, STATE_MAIN_MENU);
-        Pad(GAMEPAD_START);
-        ASSERT_EQ(game_state, STATE_NEW_GAME_MENU);
-        Pad(0);
-        Pad(difficulty_button);
-        ASSERT_EQ(game_state, STATE_NEW_GAME);
-        Pad(0);
-        Pad(0);
-        Pad(0);
+        const unsigned presses[] = {GAMEPAD_START, 0, difficulty_button, 0, 0, 0};
+        for (unsigned buttons : presses) Pad(buttons);
         ASSERT_EQ(game_state, STATE_PLAYING);
     }
 };
@@ -71,31 +64,16 @@ TEST_F(GamepadPlayTest, EveryDifficultyPlayedAndLeftWithThePadAlone)
     }
 }
 
-TEST_F(GamepadPlayTest, InstructionsOpenWithYAndCloseWithB)
-{
-    Pad(GAMEPAD_Y);
-    EXPECT_EQ(game_state, STATE_INSTRUCTIONS);
-    Pad(GAMEPAD_B);
-    EXPECT_EQ(game_state, STATE_MAIN_MENU);
-}
-
 TEST_F(GamepadPlayTest, ButtonHeldIntoTheNextScreenActsThereOnlyOncePressedAgain)
 {
-    Pad(GAMEPAD_START);
-    Pad(0);
-    Pad(GAMEPAD_A);
-    ASSERT_EQ(difficulty, 1);
-    Pad(GAMEPAD_A);
-    Pad(GAMEPAD_A);
+    const unsigned presses[] = {GAMEPAD_START, 0, GAMEPAD_A, GAMEPAD_A, GAMEPAD_A, GAMEPAD_A};
+    for (unsigned buttons : presses) Pad(buttons);
     ASSERT_EQ(game_state, STATE_PLAYING);
-    Pad(GAMEPAD_A);
     EXPECT_EQ(fire_cooldown, FIRE_INTERVAL) << "the A that chose medium does not fire";
     Pad(0);
     Pad(GAMEPAD_A);
     EXPECT_EQ(fire_cooldown, 0);
-
     Pad(GAMEPAD_BACK);
-    ASSERT_EQ(game_state, STATE_MAIN_MENU);
     Pad(GAMEPAD_BACK);
     EXPECT_EQ(game_state, STATE_MAIN_MENU) << "the Back that left play does not quit";
     Pad(0);
@@ -103,7 +81,7 @@ TEST_F(GamepadPlayTest, ButtonHeldIntoTheNextScreenActsThereOnlyOncePressedAgain
     EXPECT_EQ(game_state, STATE_QUIT);
 }
 
-TEST_F(GamepadPlayTest, StartPausesAndResumesPlay)
+TEST_F(GamepadPlayTest, StartPausesAndResumesAndAStickHeldWhenFocusReturnsOnlyWhenPushedAgain)
 {
     StartGame(GAMEPAD_X);
     Pad(GAMEPAD_START);
@@ -113,11 +91,7 @@ TEST_F(GamepadPlayTest, StartPausesAndResumesPlay)
     Pad(0);
     Pad(GAMEPAD_START);
     EXPECT_EQ(play_paused, PAUSE_NONE);
-}
 
-TEST_F(GamepadPlayTest, StickHeldWhenFocusReturnsResumesOnlyWhenPushedAgain)
-{
-    StartGame(GAMEPAD_X);
     Pad(0, 0, GAMEPAD_AXIS_MIN);
     MainWindowProc(WM_KILLFOCUS, 0);
     Pad(0, 0, GAMEPAD_AXIS_MIN);

@@ -3,7 +3,7 @@
 // while paused.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -53,14 +53,11 @@ std::vector<unsigned char> GameSnapshot()
     return bytes;
 }
 
-bool Audible(int samples)
+bool Audible()
 {
-    std::vector<int16_t> out(static_cast<std::size_t>(samples));
-    HeadlessMixAudio(out.data(), samples);
-    for (int16_t s : out) {
-        if (s != 0) return true;
-    }
-    return false;
+    std::vector<int16_t> out(4096);
+    HeadlessMixAudio(out.data(), 4096);
+    return std::any_of(out.begin(), out.end(), [](int16_t sample) { return sample != 0; });
 }
 
 class PauseTest : public AppTest {
@@ -79,14 +76,11 @@ protected:
         for (int i = 0; i < 20; ++i) Frame({DIK_UP, DIK_SPACE, i < 10 ? DIK_LEFT : DIK_RIGHT});
         ASSERT_EQ(game_state, STATE_PLAYING);
     }
-
-    static void LoseFocus() { MainWindowProc(WM_KILLFOCUS, 0); }
-    static void GainFocus() { MainWindowProc(WM_SETFOCUS, 0); }
 };
 
 }  // namespace
 
-TEST_F(PauseTest, PPauseHoldsEveryGlobalTheRandomSequenceAndTheScreen)
+TEST_F(PauseTest, PPauseHoldsEveryGlobalTheRandomSequenceAndTheScreenUntilANewPress)
 {
     Frame({DIK_UP, DIK_SPACE, DIK_P});
     ASSERT_EQ(play_paused, PAUSE_BY_KEY);
@@ -102,41 +96,7 @@ TEST_F(PauseTest, PPauseHoldsEveryGlobalTheRandomSequenceAndTheScreen)
     EXPECT_TRUE(GameSnapshot() == before) << "a game global or actor changed while paused";
     EXPECT_EQ(wavedart::rand(), first_draw) << "the random sequence was drawn from";
     EXPECT_EQ(HeadlessShownCount(), shown) << "nothing more was shown";
-}
-
-TEST_F(PauseTest, PausedFrameIsTheLastFrameWithPausedInWhite)
-{
-    Frame({DIK_UP});
-    const HeadlessFrame last_play = *HeadlessLastFrame();
-    Frame({DIK_P});
-    const HeadlessFrame* paused = HeadlessLastFrame();
-    ASSERT_NE(paused, nullptr);
-    ASSERT_EQ(paused->pixels.size(), last_play.pixels.size());
-    // "PAUSED" is six 8 x 16 characters centred on the 640 x 480 screen.
-    int white = 0;
-    for (int y = 0; y < last_play.height; ++y) {
-        for (int x = 0; x < last_play.width; ++x) {
-            const std::size_t at = static_cast<std::size_t>(y) * last_play.width + x;
-            const bool in_text = x >= 296 && x < 344 && y >= 232 && y < 248;
-            if (!in_text) {
-                ASSERT_EQ(paused->pixels[at], last_play.pixels[at]) << x << ", " << y;
-            } else if (paused->pixels[at] == WHITE_INDEX) {
-                ++white;
-            }
-        }
-    }
-    EXPECT_GT(white, 6 * 8) << "the letters are drawn in white";
-    const PlatformColour colour = paused->palette[WHITE_INDEX];
-    EXPECT_EQ(colour.red + colour.green + colour.blue, 3 * 255);
-}
-
-TEST_F(PauseTest, PResumesOnANewPressAndThatFramePlays)
-{
-    Frame({DIK_P});
-    Frame({DIK_P});
     Frame();
-    ASSERT_EQ(play_paused, PAUSE_BY_KEY);
-    const std::vector<unsigned char> before = GameSnapshot();
     Frame({DIK_P, DIK_UP});
     EXPECT_EQ(play_paused, PAUSE_NONE);
     EXPECT_FALSE(GameSnapshot() == before) << "the resuming frame is a frame of play";
@@ -144,16 +104,48 @@ TEST_F(PauseTest, PResumesOnANewPressAndThatFramePlays)
     EXPECT_EQ(play_paused, PAUSE_NONE) << "P still held is not a new press";
 }
 
-TEST_F(PauseTest, FocusLossPausesUntilAPOrArrowPressWithTheFocusBack)
+TEST_F(PauseTest, PausedFrameIsTheLastFrameWithPausedInWhiteAndNoSound)
 {
-    LoseFocus();
+    const unsigned char samples[64] = {255, 0, 255, 0, 255, 0, 255, 0};
+    PlatformSoundBuffer* tone = PlatformCreateSoundBuffer(samples, 64, 11025, 0);
+    ASSERT_EQ(PlatformPlaySoundBuffer(tone, 1), 1);
+    EXPECT_TRUE(Audible());
+    Frame({DIK_UP});
+    const HeadlessFrame last_play = *HeadlessLastFrame();
+    Frame({DIK_P});
+    EXPECT_FALSE(Audible());
+    const HeadlessFrame* paused = HeadlessLastFrame();
+    ASSERT_EQ(paused->pixels.size(), last_play.pixels.size());
+    // "PAUSED" is six 8 x 16 characters centred on the 640 x 480 screen.
+    int white = 0;
+    for (std::size_t at = 0; at < last_play.pixels.size(); ++at) {
+        const int x = static_cast<int>(at % 640);
+        const int y = static_cast<int>(at / 640);
+        const bool in_text = x >= 296 && x < 344 && y >= 232 && y < 248;
+        if (!in_text) {
+            ASSERT_EQ(paused->pixels[at], last_play.pixels[at]) << x << ", " << y;
+        }
+        white += in_text && paused->pixels[at] == WHITE_INDEX ? 1 : 0;
+    }
+    EXPECT_GT(white, 6 * 8) << "the letters are drawn in white";
+    const PlatformColour colour = paused->palette[WHITE_INDEX];
+    EXPECT_EQ(colour.red + colour.green + colour.blue, 3 * 255);
+    Frame();
+    Frame({DIK_P});
+    EXPECT_TRUE(Audible());
+    PlatformReleaseSoundBuffer(tone);
+}
+
+TEST_F(PauseTest, FocusLossPausesUntilAPOrArrowPressWithTheFocusBackAndClosingEndsIt)
+{
+    MainWindowProc(WM_KILLFOCUS, 0);
     const std::vector<unsigned char> before = GameSnapshot();
     Frame({DIK_UP});
     EXPECT_EQ(play_paused, PAUSE_BY_FOCUS);
     Frame();
     Frame({DIK_LEFT});
     EXPECT_EQ(play_paused, PAUSE_BY_FOCUS) << "no resuming while the window has no focus";
-    GainFocus();
+    MainWindowProc(WM_SETFOCUS, 0);
     Frame({DIK_LEFT});
     EXPECT_EQ(play_paused, PAUSE_BY_FOCUS) << "the arrow was held before the focus came back";
     Frame({DIK_SPACE, DIK_BACK});
@@ -162,51 +154,10 @@ TEST_F(PauseTest, FocusLossPausesUntilAPOrArrowPressWithTheFocusBack)
     Frame({DIK_DOWN});
     EXPECT_EQ(play_paused, PAUSE_NONE);
     EXPECT_FALSE(GameSnapshot() == before) << "play went on in the resuming frame";
-}
-
-TEST_F(PauseTest, SoundsStopWhilePausedAndGoOnAfter)
-{
-    ASSERT_GT(HeadlessAudioRate(), 0);
-    const unsigned char samples[64] = {255, 0, 255, 0, 255, 0, 255, 0};
-    PlatformSoundBuffer* tone = PlatformCreateSoundBuffer(samples, 64, 11025, 0);
-    ASSERT_NE(tone, nullptr);
-    ASSERT_EQ(PlatformPlaySoundBuffer(tone, 1), 1);
-    EXPECT_TRUE(Audible(4096));
-    Frame({DIK_P});
-    EXPECT_FALSE(Audible(4096));
+    MainWindowProc(WM_KILLFOCUS, 0);
     Frame();
-    Frame({DIK_P});
-    EXPECT_TRUE(Audible(4096));
-    PlatformReleaseSoundBuffer(tone);
-}
-
-TEST_F(PauseTest, ClosingTheWindowWhilePausedEndsThePauseAndQuits)
-{
-    LoseFocus();
-    Frame();
-    ASSERT_EQ(play_paused, PAUSE_BY_FOCUS);
     MainWindowProc(WM_CLOSE, 0);
     Frame();
     EXPECT_EQ(play_paused, PAUSE_NONE);
     EXPECT_EQ(game_state, STATE_CLOSING) << "the quit fade ran";
-}
-
-TEST_F(AppTest, PAndFocusLossDoNothingOutsidePlay)
-{
-    MainWindowProc(WM_KILLFOCUS, 0);
-    const int shown = HeadlessShownCount();
-    Frame({DIK_P});
-    EXPECT_GT(HeadlessShownCount(), shown) << "the main menu is drawn as ever";
-    Frame({DIK_N});
-    Frame({DIK_P});
-    EXPECT_EQ(game_state, STATE_NEW_GAME_MENU);
-    Frame({DIK_E});
-    EXPECT_EQ(game_state, STATE_NEW_GAME);
-    MainWindowProc(WM_SETFOCUS, 0);
-    Frame();
-    Frame();
-    Frame({DIK_UP});
-    EXPECT_EQ(game_state, STATE_PLAYING);
-    EXPECT_EQ(play_paused, PAUSE_NONE) << "the focus came back before play began";
-    EXPECT_EQ(scroll_speed, -1);
 }
