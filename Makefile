@@ -1,7 +1,7 @@
 # The commands of the README. Each installs what is missing first.
 JOBS ?= $(shell nproc)
 
-.PHONY: play test fuzz soak mutants dist test-dist build-release build-test build-sanitize deps deps-test deps-dist clean
+.PHONY: play test fuzz soak mutants dist test-dist build-release build-test build-sanitize deps deps-test deps-dist windows test-windows deps-windows clean
 
 play: build-release
 	cd build/release/data && ../wavedart
@@ -41,6 +41,14 @@ dist: deps-dist
 test-dist: dist
 	sh scripts/test-dist.sh
 
+# The Windows zip in build/windows/, cross-built with mingw-w64, and its
+# checks under Wine.
+windows: deps-windows
+	JOBS=$(JOBS) sh scripts/windows.sh
+
+test-windows: windows
+	JOBS=$(JOBS) sh scripts/test-windows.sh
+
 deps:
 	sh scripts/install-deps.sh play
 
@@ -49,6 +57,9 @@ deps-test:
 
 deps-dist:
 	sh scripts/install-deps.sh dist
+
+deps-windows:
+	sh scripts/install-deps.sh windows
 
 build-release: deps
 	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DWAVEDART_TESTS=OFF

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Installs the Debian packages the build needs, only those that are missing.
-# Usage: install-deps.sh [play|test|dist]
+# Usage: install-deps.sh [play|test|dist|windows]
 set -eu
 
 mode="${1:-play}"
@@ -16,6 +16,12 @@ if [ "$mode" = "dist" ]; then
     # the package; xdotool and ImageMagick press Escape in the installed game
     # and compare its window with the main menu picture.
     packages="$packages dpkg-dev lintian xvfb xauth xdotool imagemagick"
+fi
+if [ "$mode" = "windows" ]; then
+    # The cross compiler, apt-get source (dpkg-dev) for SDL2's source, and
+    # Wine on a virtual X display, driven by xdotool and looked at with
+    # ImageMagick, for the checks.
+    packages="$packages mingw-w64 dpkg-dev wine64 xvfb xauth xdotool imagemagick"
 fi
 
 missing=""

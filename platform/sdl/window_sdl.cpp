@@ -1,5 +1,10 @@
 // The SDL window and its events, one event per message-loop turn.
+#ifdef WAVEDART_HAVE_X11
+// Only for X: elsewhere it brings in the system's window headers.
 #include <SDL_syswm.h>
+#else
+#include <SDL.h>
+#endif
 
 #include <cstdlib>
 #include <cstring>

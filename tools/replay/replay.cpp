@@ -9,6 +9,10 @@
 // Without --trace it prints one line at the end of each level and at each end
 // screen. After the demo's last line no key is held.
 #include <unistd.h>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -65,6 +69,11 @@ int main(int argc, char** argv)
         }
     }
     if (!demo_path) return Usage();
+#ifdef _WIN32
+    // Lines end in \n alone, as everywhere else, so that outputs compare byte
+    // for byte across platforms.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
 
     std::string error;
     if (!ReadDemo(demo_path, &demo, &error)) {
