@@ -1,0 +1,154 @@
+#!/bin/sh
+# The Windows build's checks, under Wine on a virtual X display:
+# - same game: replay.exe replays every regression demo in tests/demos to the
+#   output, trace hash and trace lines that the Linux build gives;
+# - same files: assetgen.exe draws, byte for byte, the files of the Linux build;
+# - the game starts: wavedart.exe, unpacked from the zip and started from
+#   another folder, shows the main menu as the Linux build shows it, takes N,
+#   E, the arrows and Space into play, says in one line that it has no sound
+#   and plays on, and ends with status 0 on Escape at the main menu;
+# - self-contained: it needs only DLLs that ship with Windows.
+# Needs make windows first.
+set -eu
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+if [ -z "${WAVEDART_IN_XVFB:-}" ]; then
+    WAVEDART_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 640x480x24" sh "$0"
+fi
+
+win="$root/build/windows"
+out="$win/checks"
+native="$root/build/win-native"
+jobs="${JOBS:-2}"
+unset WAVEDART_ACCEPT_DEMOS
+rm -rf "$out"
+mkdir -p "$out"
+cmake --build "$native" -j "$jobs" --target wavedart assets >/dev/null
+
+# Debian keeps wine64 out of PATH. The prefix is made once, with no Mono or
+# Gecko, which the programs do not use.
+wine=/usr/lib/wine/wine64
+export WINEPREFIX="$root/build/wine"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree=;mshtml="
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "test-windows: making the Wine prefix $WINEPREFIX"
+    "$wine" wineboot -i >"$out/wineboot.log" 2>&1 </dev/null
+fi
+# Wine's server and services start here and stay for all the checks, away from
+# the output of the programs checked, which would otherwise stay open in them.
+/usr/lib/wine/wineserver -p
+"$wine" wineboot >/dev/null 2>&1 </dev/null
+
+passed=0
+failed=0
+ok() { echo "test-windows: ok: $*"; passed=$((passed + 1)); }
+fail() { echo "test-windows: FAILED: $*"; failed=$((failed + 1)); }
+
+for demo in tests/demos/*.demo; do
+    name=$(basename "$demo" .demo)
+    if cmake -DREPLAY="$wine;$win/tools/replay/replay.exe" -DDEMO="$root/$demo" \
+        -DDATA_DIR="$win/data" -DOUT_DIR="$out" -P tests/demos/check_demo.cmake; then
+        ok "demo $name replays as on Linux"
+    else
+        fail "demo $name"
+    fi
+done
+
+"$wine" "$win/tools/assetgen/assetgen.exe" "$out/data" >/dev/null
+if diff -r "$win/data" "$out/data" >/dev/null; then
+    ok "assetgen.exe draws the same files as on Linux"
+else
+    fail "assetgen.exe draws other files than on Linux: diff -r $win/data $out/data"
+fi
+
+windows_allowed=" advapi32.dll gdi32.dll imm32.dll kernel32.dll msvcrt.dll ole32.dll oleaut32.dll \
+setupapi.dll shell32.dll user32.dll version.dll winmm.dll "
+foreign=""
+for dll in $(x86_64-w64-mingw32-objdump -p "$win/wavedart.exe" | awk '/DLL Name:/ {print $3}'); do
+    case "$windows_allowed" in
+        *" $(echo "$dll" | tr 'A-Z' 'a-z') "*) ;;
+        *) foreign="$foreign $dll" ;;
+    esac
+done
+if [ -z "$foreign" ]; then ok "wavedart.exe needs only Windows' own DLLs"; else fail "wavedart.exe needs$foreign"; fi
+
+# The screen is the game's size, so that the game fills it the same way in a
+# window on Linux and full screen under Wine.
+game_window() {
+    timeout 60 xdotool search --sync --name '^Wavedart$' | head -n 1
+}
+press() {
+    xdotool keydown "$1"
+    sleep "${2:-0.15}"
+    xdotool keyup "$1"
+    sleep 0.3
+}
+# Whether two pictures' brightness and spread agree within a tolerance.
+alike() {
+    echo "$1 $2" | awk -v t="$3" '{ d1 = $1 - $3; d2 = $2 - $4;
+        exit !(d1 < t && -d1 < t && d2 < t && -d2 < t) }'
+}
+# The brightness and spread of the window's picture once it has changed from
+# what they were (start-up under Wine takes seconds), kept in NAME.png.
+shot_after() {
+    for try in $(seq 40); do
+        import -window "$1" "$out/$2.png"
+        stats=$(identify -format '%[fx:mean] %[fx:standard_deviation]' "$out/$2.png")
+        alike "$stats" "$3" 0.002 || break
+        sleep 0.5
+    done
+    echo "$stats"
+}
+
+(cd "$out" && timeout 60 "$native/wavedart") 2>"$out/linux.log" &
+linux=$!
+linux_menu=$(shot_after "$(game_window)" menu-linux "0 0")
+kill "$linux"
+wait "$linux" || true
+
+mkdir "$out/unpacked"
+(cd "$out/unpacked" && cmake -E tar xf "$win/wavedart-windows-x64.zip")
+(cd "$out" && timeout 120 "$wine" "$out/unpacked/wavedart.exe") 2>"$out/windows.log" &
+game=$!
+window=$(game_window)
+menu=$(shot_after "$window" menu-windows "0 0")
+echo "test-windows: main menu brightness and spread: Linux $linux_menu, Windows $menu"
+if alike "$linux_menu" "$menu" 0.02; then
+    ok "wavedart.exe shows the main menu"
+else
+    fail "wavedart.exe does not show the main menu (see $out/menu-*.png)"
+fi
+
+xdotool windowfocus --sync "$window"
+press n
+difficulty=$(shot_after "$window" difficulty "$menu")
+press e
+press Up 1
+press Left 0.3
+press Right 0.3
+press space
+press space
+play=$(shot_after "$window" play "$difficulty")
+if ! alike "$menu" "$difficulty" 0.002 && ! alike "$difficulty" "$play" 0.002; then
+    ok "N and E lead into play"
+else
+    fail "the keys did not lead into play (see $out/difficulty.png and $out/play.png)"
+fi
+press BackSpace
+shot_after "$window" menu-again "$play" >/dev/null
+press Escape
+status=0
+wait "$game" || status=$?
+if [ "$status" -eq 0 ]; then ok "Escape ends the game with status 0"; else fail "the game ended with status $status"; fi
+# Wine's own sound drivers have their say on stderr too.
+said=$(tr -d "\r" <"$out/windows.log" | grep "^wavedart:" || true)
+case "$said" in
+    "wavedart: no sound ("*"); playing on without it") ok "no sound device is said in one line" ;;
+    *) fail "the game's messages were not the one line on sound: $said" ;;
+esac
+
+/usr/lib/wine/wineserver -k
+echo "test-windows: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
