@@ -1,7 +1,7 @@
 # The commands of the README. Each installs what is missing first.
 JOBS ?= $(shell nproc)
 
-.PHONY: play test fuzz soak mutants dist test-dist build-release build-test build-sanitize deps deps-test deps-dist windows test-windows deps-windows clean
+.PHONY: play test fuzz soak mutants dist test-dist build-release build-test build-sanitize deps deps-test deps-dist windows test-windows deps-windows web serve-web test-web deps-web clean
 
 play: build-release
 	cd build/release/data && ../wavedart
@@ -49,6 +49,21 @@ windows: deps-windows
 test-windows: windows
 	JOBS=$(JOBS) sh scripts/test-windows.sh
 
+# The page in build/web/ (and its zip), built with Emscripten; served on
+# 127.0.0.1; tested in headless Chromium and by the demos replayed under Node.
+WEB_PORT ?= 8000
+
+web: deps-web
+	JOBS=$(JOBS) sh scripts/web.sh
+
+serve-web: web
+	@echo "Wavedart: http://127.0.0.1:$(WEB_PORT)/"
+	cd build/web && python3 -m http.server --bind 127.0.0.1 $(WEB_PORT)
+
+test-web: web
+	cd tests/web && npm ci --no-audit --no-fund
+	cd tests/web && node --test page.test.mjs replay.test.mjs
+
 deps:
 	sh scripts/install-deps.sh play
 
@@ -60,6 +75,9 @@ deps-dist:
 
 deps-windows:
 	sh scripts/install-deps.sh windows
+
+deps-web:
+	sh scripts/install-deps.sh web
 
 build-release: deps
 	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DWAVEDART_TESTS=OFF

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Installs the Debian packages the build needs, only those that are missing.
-# Usage: install-deps.sh [play|test|dist|windows]
+# Usage: install-deps.sh [play|test|dist|windows|web]
 set -eu
 
 mode="${1:-play}"
@@ -16,6 +16,13 @@ if [ "$mode" = "dist" ]; then
     # the package; xdotool and ImageMagick press Escape in the installed game
     # and compare its window with the main menu picture.
     packages="$packages dpkg-dev lintian xvfb xauth xdotool imagemagick"
+fi
+if [ "$mode" = "web" ]; then
+    # Emscripten (its optimizer needs acorn), apt-get source (dpkg-dev) for
+    # SDL2's source, and Chromium for the page's tests.
+    packages="$packages emscripten node-acorn dpkg-dev chromium python3"
+    # npm for the test's browser driver; a Node from elsewhere brings its own.
+    command -v npm >/dev/null 2>&1 || packages="$packages npm"
 fi
 if [ "$mode" = "windows" ]; then
     # The cross compiler, apt-get source (dpkg-dev) for SDL2's source, and

@@ -75,6 +75,10 @@ int SdlWindowManagerRuns()
                                           &data);
     if (data) XFree(data);
     return status == Success && count > 0;
+#elif defined(__EMSCRIPTEN__)
+    // In a page the full screen is the page's own: only its button and keys
+    // hold the player's gesture that a browser asks for.
+    return 0;
 #else
     return 1;
 #endif
