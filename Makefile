@@ -33,10 +33,12 @@ soak: deps-test
 mutants: deps-test
 	bash tools/mutants/mutants.sh --jobs $(JOBS)
 
-# The release files in build/dist/, and their checks (lintian, contents,
-# install, run and remove).
-dist: deps-dist
-	JOBS=$(JOBS) sh scripts/dist.sh
+# The release files in build/dist/: the Debian package, the Windows zip and
+# the web zip named by the version; and the package's checks (lintian,
+# contents, install, run and remove).
+dist: deps-dist windows web
+	JOBS=$(JOBS) sh scripts/dist.sh windows-x64=build/windows/wavedart-windows-x64.zip \
+		web=build/web/wavedart-web.zip
 
 test-dist: dist
 	sh scripts/test-dist.sh

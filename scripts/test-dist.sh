@@ -22,6 +22,14 @@ fail() {
 echo "== checksums"
 (cd "$out" && sha256sum --check --strict SHA256SUMS)
 
+echo "== zips"
+version=${deb##*/wavedart_}
+version=${version%%_*}
+for entry in windows-x64:wavedart.exe windows-x64:data/PALDATA2.PAL web:index.html web:wavedart.wasm; do
+    zip="$out/wavedart-$version-${entry%%:*}.zip"
+    cmake -E tar tf "$zip" | grep -qx "${entry#*:}" || fail "${entry#*:} is not in $zip"
+done
+
 echo "== lintian"
 lintian --fail-on error,warning --display-info "$deb"
 
