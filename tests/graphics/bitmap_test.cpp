@@ -66,7 +66,6 @@ TEST_F(BitmapTest, BadFilesAreRefusedAndTheLoadedPictureKept)
         WriteBytes("bad.bmp", bytes);
         EXPECT_EQ(LoadBitmapFile(&bitmap_file, "bad.bmp"), 0);
         ASSERT_EQ(bitmap_file.buffer, kept);
-        EXPECT_EQ(bitmap_file.info_header.biWidth, 4);
         EXPECT_EQ(Pixel8(3, 1), 77);
     }
     WriteBytes("good.bmp", good);

@@ -1,5 +1,5 @@
-// The display's start with its palette file, and keyed blits, stretched and
-// clipped.
+// The display's start with its palette file, presenting, and keyed blits,
+// stretched and clipped.
 #include "graphics_fixture.h"
 #include "platform/headless/headless_video.h"
 #include "platform/surface.h"
@@ -67,7 +67,9 @@ TEST_F(DisplayTest, StartsBlackWithoutAPaletteFileAndFillsTheEntriesAFileHas)
         EXPECT_EQ((std::vector<int>{e.red, e.green, e.blue, e.flags}), std::vector<int>(expected[i], expected[i] + 4)) << i;
     }
     EXPECT_EQ(HeadlessLastFrame()->palette[1].blue, 253) << "the file's palette is installed";
-    EXPECT_EQ(LoadPaletteFile("missing.pal", palette), 0);
+    LockBackSurface();
+    EXPECT_EQ(PresentFrame(), 0) << "not while the back surface is locked";
+    UnlockBackSurface();
 }
 
 TEST_F(BlitTest, BlitsSkipTheKeyAndAreStretchedAndClippedAtEveryEdge)
