@@ -13,28 +13,33 @@ import { PAGE_DIR, launch, serve, shootCanvas } from "../../tests/web/browser.mj
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 const playSeconds = Number(process.argv[2] || 20);
 
-// Every timer callback of the page is timed. The callback that ends in a
-// wait of some length is the one that ran a frame: a play frame then waits
-// out most of its 30 ms (a fade's step waits under 12 ms, a crash a whole
-// second), and its start is the frame's start.
+// Every callback by which the page comes back to the game (a timer, or a
+// message it sent itself) is timed. The callback that ends in a wait of some
+// length is the one that ran a frame: a play frame then waits out most of
+// its 30 ms (a fade's step waits under 12 ms, a crash a whole second), and
+// its start is the frame's start.
 function timeTheFrames() {
   const frames = [];
-  const plain = window.setTimeout;
-  window.setTimeout = (callback, delay, ...rest) => plain((...args) => {
+  const plainSetTimeout = window.setTimeout;
+  let asked = 0;
+  const timed = (callback, args) => {
     const start = performance.now();
-    let asked = 0;
-    const ask = window.setTimeout;
-    window.setTimeout = (c, d, ...r) => {
-      asked = Math.max(asked, d || 0);
-      return ask(c, d, ...r);
-    };
+    asked = 0;
     try {
       callback(...args);
     } finally {
-      window.setTimeout = ask;
       if (asked >= 3) frames.push([start, performance.now() - start, asked]);
     }
-  }, delay, ...rest);
+  };
+  window.setTimeout = (callback, delay, ...rest) => {
+    asked = Math.max(asked, delay || 0);
+    return plainSetTimeout((...args) => timed(callback, args), delay, ...rest);
+  };
+  const onmessage = Object.getOwnPropertyDescriptor(MessagePort.prototype, "onmessage");
+  Object.defineProperty(MessagePort.prototype, "onmessage", {
+    get() { return onmessage.get.call(this); },
+    set(callback) { onmessage.set.call(this, (...args) => timed(callback, args)); },
+  });
   window.wavedartFrames = frames;
 }
 

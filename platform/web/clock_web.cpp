@@ -7,6 +7,8 @@
 
 #include "platform/clock.h"
 
+extern "C" void WavedartYieldToPage();
+
 uint32_t PlatformGetTicks()
 {
     return SDL_GetTicks();
@@ -19,5 +21,5 @@ void PlatformSleep(uint32_t ms)
 
 void PlatformSpin()
 {
-    emscripten_sleep(0);
+    WavedartYieldToPage();
 }

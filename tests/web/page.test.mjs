@@ -158,6 +158,7 @@ test("losing the focus pauses play, and P goes on", async () => {
   await page.evaluate(() => window.dispatchEvent(new FocusEvent("focus")));
   await page.keyboard.up("ArrowUp");
   await press("KeyP");
+  await sleep(300);
   await page.keyboard.down("ArrowUp");
   await sleep(300);
   const c = await shootCanvas(page);
