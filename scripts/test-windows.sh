@@ -35,6 +35,7 @@ export WINEDLLOVERRIDES="mscoree=;mshtml="
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "test-windows: making the Wine prefix $WINEPREFIX"
     "$wine" wineboot -i >"$out/wineboot.log" 2>&1 </dev/null
+    /usr/lib/wine/wineserver -w
 fi
 # Wine's server and services start here and stay for all the checks, away from
 # the output of the programs checked, which would otherwise stay open in them.
