@@ -19,17 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool OnPath(const std::string& program)
-{
-    const char* path = std::getenv("PATH");
-    std::stringstream folders(path ? path : "");
-    std::string folder;
-    while (std::getline(folders, folder, ':')) {
-        if (!folder.empty() && access((folder + "/" + program).c_str(), X_OK) == 0) return true;
-    }
-    return false;
-}
-
 std::string ReadLink(const fs::path& link)
 {
     std::error_code ec;
@@ -61,7 +50,7 @@ class InstalledRunTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        if (!OnPath("xvfb-run")) GTEST_SKIP() << "xvfb-run is not installed";
+        if (std::system("command -v xvfb-run > /dev/null") != 0) GTEST_SKIP() << "xvfb-run is not installed";
         const char* data = std::getenv("WAVEDART_DATA_DIR");
         ASSERT_NE(data, nullptr);
         build_dir = fs::path(data).parent_path();

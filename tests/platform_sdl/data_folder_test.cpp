@@ -4,99 +4,77 @@
 #include <unistd.h>
 
 #include <climits>
-#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "platform/data_folder.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
 constexpr const char* MARKER = "PALDATA2.PAL";
 
-class DataFolderTest : public testing::Test {
-protected:
-    void SetUp() override
+// A scratch folder holding the given files (folders where a path ends in a
+// slash), entered at its "elsewhere" folder; the old directory comes back
+// when it goes.
+struct Scratch {
+    explicit Scratch(const std::vector<const char*>& paths)
     {
-        char saved[PATH_MAX];
-        ASSERT_NE(getcwd(saved, sizeof saved), nullptr);
-        start_dir = saved;
         char pattern[] = "/tmp/wavedart_data_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root = pattern;
-        Make("elsewhere/");
-        ASSERT_EQ(chdir((root + "/elsewhere").c_str()), 0);
+        root = mkdtemp(pattern);
+        for (const char* path : paths) {
+            const fs::path full = root / path;
+            fs::create_directories(full.parent_path());
+            if (full.filename() != "") std::ofstream{full};
+        }
+        fs::create_directories(root / "elsewhere");
+        fs::current_path(root / "elsewhere");
     }
-
-    void TearDown() override
+    ~Scratch()
     {
-        ASSERT_EQ(chdir(start_dir.c_str()), 0);
-        const std::string command = "rm -rf '" + root + "'";
-        ASSERT_EQ(std::system(command.c_str()), 0);
+        fs::current_path(start);
+        fs::remove_all(root);
     }
-
-    // Makes the folders of path under the root, and the file when the path
-    // does not end in a slash.
-    void Make(const std::string& path) const
-    {
-        const std::string full = root + "/" + path;
-        const std::string folder = full.substr(0, full.rfind('/'));
-        ASSERT_EQ(std::system(("mkdir -p '" + folder + "'").c_str()), 0);
-        if (full.back() == '/') return;
-        std::FILE* file = std::fopen(full.c_str(), "w");
-        ASSERT_NE(file, nullptr);
-        std::fclose(file);
-    }
-
-    static std::string WorkingDirectory()
-    {
-        char here[PATH_MAX];
-        return getcwd(here, sizeof here) ? here : "";
-    }
-
-    std::string start_dir;
-    std::string root;
+    fs::path start = fs::current_path();
+    fs::path root;
 };
 
 }  // namespace
 
-TEST_F(DataFolderTest, InstalledGameMovesToItsShareFolder)
+TEST(DataFolder, MovesToTheFirstFolderWithTheFilesOrStaysPut)
 {
-    Make("prefix/bin/wavedart");
-    Make("prefix/share/wavedart/PALDATA2.PAL");
-    EXPECT_EQ(PlatformEnterDataFolder(MARKER, (root + "/prefix/bin/").c_str()), 1);
-    EXPECT_EQ(WorkingDirectory(), root + "/prefix/share/wavedart");
-}
-
-TEST_F(DataFolderTest, BuiltGameMovesToTheDataFolderBesideIt)
-{
-    Make("build/wavedart");
-    Make("build/data/PALDATA2.PAL");
-    EXPECT_EQ(PlatformEnterDataFolder(MARKER, (root + "/build/").c_str()), 1);
-    EXPECT_EQ(WorkingDirectory(), root + "/build/data");
-}
-
-TEST_F(DataFolderTest, FilesInTheWorkingDirectoryWin)
-{
-    Make("elsewhere/PALDATA2.PAL");
-    Make("prefix/share/wavedart/PALDATA2.PAL");
-    EXPECT_EQ(PlatformEnterDataFolder(MARKER, (root + "/prefix/bin/").c_str()), 1);
-    EXPECT_EQ(WorkingDirectory(), root + "/elsewhere");
-}
-
-TEST_F(DataFolderTest, NoFolderWithTheFilesLeavesTheWorkingDirectory)
-{
-    Make("prefix/share/wavedart/art/");
-    Make("prefix/bin/data/");
-    EXPECT_EQ(PlatformEnterDataFolder(MARKER, (root + "/prefix/bin/").c_str()), 0);
+    struct Case {
+        const char* what;
+        std::vector<const char*> made;
+        const char* program_folder;
+        int entered;
+        const char* ends_in;
+    };
+    const Case cases[] = {
+        {"installed", {"prefix/bin/wavedart", "prefix/share/wavedart/PALDATA2.PAL"}, "prefix/bin/", 1,
+         "prefix/share/wavedart"},
+        {"built", {"build/wavedart", "build/data/PALDATA2.PAL"}, "build/", 1, "build/data"},
+        {"working directory first",
+         {"elsewhere/PALDATA2.PAL", "prefix/share/wavedart/PALDATA2.PAL"}, "prefix/bin/", 1,
+         "elsewhere"},
+        {"folders without the files", {"prefix/share/wavedart/art/", "prefix/bin/data/"},
+         "prefix/bin/", 0, "elsewhere"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Scratch scratch(c.made);
+        const std::string program_folder = (scratch.root / c.program_folder).string();
+        EXPECT_EQ(PlatformEnterDataFolder(MARKER, program_folder.c_str()), c.entered);
+        EXPECT_EQ(fs::current_path(), scratch.root / c.ends_in);
+    }
+    const Scratch scratch({});
     EXPECT_EQ(PlatformEnterDataFolder(MARKER, ""), 0) << "no program folder";
-    EXPECT_EQ(WorkingDirectory(), root + "/elsewhere");
-}
-
-TEST_F(DataFolderTest, ProgramFolderComesFromSdlWhenNoneIsGiven)
-{
-    // This test program lives in the build tree, where no data folder sits
-    // beside it under that name: it stays put.
+    // With none given, the folder is SDL's: this test program's, in the
+    // build tree, where no data folder of that name sits beside it.
     EXPECT_EQ(PlatformEnterDataFolder(MARKER, nullptr), 0);
-    EXPECT_EQ(WorkingDirectory(), root + "/elsewhere");
+    EXPECT_EQ(fs::current_path(), scratch.root / "elsewhere");
 }
