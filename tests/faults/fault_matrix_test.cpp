@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -185,12 +184,6 @@ struct FaultCase {
     const char* file;
     Fault fault;
 };
-
-// Stable test names in the listings, rather than the record's bytes.
-void PrintTo(const FaultCase& fault_case, std::ostream* out)
-{
-    *out << fault_case.file << ' ' << FAULT_NAMES[fault_case.fault];
-}
 
 class FaultMatrix : public FaultRun, public testing::WithParamInterface<FaultCase> {};
 

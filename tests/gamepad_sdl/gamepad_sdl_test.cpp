@@ -82,37 +82,6 @@ TEST_F(GamepadSdlTest, PadPluggedInWhileRunningIsTakenUpAndRead)
     EXPECT_EQ(pad.buttons, 0u);
 }
 
-TEST_F(GamepadSdlTest, PadsAlreadyThereAreTakenUpOnceAndMerged)
-{
-    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
-    const int first_index = PlugIn();
-    const int second_index = PlugIn();
-    SDL_Joystick* first = SDL_JoystickOpen(first_index);
-    SDL_Joystick* second = SDL_JoystickOpen(second_index);
-    ASSERT_EQ(PlatformOpenGamepads(), 1);
-    SDL_JoystickSetVirtualButton(first, SDL_CONTROLLER_BUTTON_X, 1);
-    SDL_JoystickSetVirtualButton(second, SDL_CONTROLLER_BUTTON_B, 1);
-    SDL_JoystickSetVirtualAxis(first, SDL_CONTROLLER_AXIS_LEFTX, 9000);
-    SDL_JoystickSetVirtualAxis(second, SDL_CONTROLLER_AXIS_LEFTX, -15000);
-    SDL_JoystickSetVirtualAxis(first, SDL_CONTROLLER_AXIS_LEFTY, -30000);
-    int present = 0;
-    const PlatformGamepad pad = Read(&present);
-    EXPECT_EQ(present, 2) << "pads counted";
-    EXPECT_EQ(pad.buttons, GAMEPAD_X | GAMEPAD_B);
-    EXPECT_EQ(pad.stick_x, -15000) << "the stick pushed furthest";
-    EXPECT_EQ(pad.stick_y, -30000);
-
-    // Unplugging one pad leaves the other one read.
-    SDL_JoystickClose(first);
-    SDL_JoystickDetachVirtual(first_index);
-    EXPECT_EQ(Read().buttons, GAMEPAD_B);
-    SDL_JoystickClose(second);
-    SDL_JoystickDetachVirtual(SDL_NumJoysticks() - 1);
-    Read(&present);
-    EXPECT_EQ(present, 0);
-    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
-}
-
 TEST_F(GamepadSdlTest, PadUnpluggedInPlayPausesUntilStartOrAnArrow)
 {
     struct Case {
