@@ -70,16 +70,12 @@ TEST_F(GamepadSdlTest, PadPluggedInWhileRunningIsTakenUpAndRead)
     SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_DPAD_LEFT, 1);
     SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTX, -20000);
     SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTY, 12000);
-    PlatformGamepad pad = Read();
+    const PlatformGamepad pad = Read();
     EXPECT_EQ(pad.buttons, GAMEPAD_A | GAMEPAD_START | GAMEPAD_DPAD_LEFT);
     EXPECT_EQ(pad.stick_x, -20000);
     EXPECT_EQ(pad.stick_y, 12000);
 
     SDL_JoystickClose(stick);
-    SDL_JoystickDetachVirtual(index);
-    pad = Read(&present);
-    EXPECT_EQ(present, 0) << "unplugged";
-    EXPECT_EQ(pad.buttons, 0u);
 }
 
 TEST_F(GamepadSdlTest, PadUnpluggedInPlayPausesUntilStartOrAnArrow)

