@@ -91,6 +91,12 @@ void SdlSetWindowEventHandler(void (*handler)(const SDL_Event* event))
 
 int PlatformOpenWindow(const char* title, int width, int height)
 {
+#ifdef __EMSCRIPTEN__
+    // The game hands the page its turn in its own frame wait. SDL would also
+    // yield at every present, splitting each frame in two and adding a
+    // timer's delay to it.
+    SDL_SetHint(SDL_HINT_EMSCRIPTEN_ASYNCIFY, "0");
+#endif
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return 0;
     if (OnlyAnInvisibleDriver()) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
