@@ -89,8 +89,11 @@ build-test: deps-test
 	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWAVEDART_WERROR=ON
 	cmake --build build/test -j $(JOBS)
 
+# Assertions on, and -O1: the checked code runs two to three times faster
+# than unoptimised, and the reports still name every line.
 build-sanitize: deps-test
-	cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DWAVEDART_WERROR=ON -DWAVEDART_SANITIZE=ON
+	cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_FLAGS_DEBUG="-g -O1" \
+		-DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DWAVEDART_WERROR=ON -DWAVEDART_SANITIZE=ON
 	cmake --build build/sanitize -j $(JOBS)
 
 clean:
