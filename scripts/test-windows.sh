@@ -19,7 +19,7 @@ fi
 
 win="$root/build/windows"
 out="$win/checks"
-native="$root/build/win-native"
+native="$root/build/host"
 jobs="${JOBS:-2}"
 unset WAVEDART_ACCEPT_DEMOS
 rm -rf "$out"
