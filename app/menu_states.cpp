@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/extensions.h"
 #include "app/game_state.h"
 #include "app/menu_screens.h"
 #include "graphics/display.h"
@@ -50,6 +51,7 @@ void RunMainMenu()
         game_state = STATE_INSTRUCTIONS;
         return;
     }
+    if (app_extensions.main_menu_keys && app_extensions.main_menu_keys()) return;
     ShowMenuScreen(&main_screen);
 }
 

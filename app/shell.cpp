@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/extensions.h"
 #include "app/frame_clock.h"
 #include "app/game_state.h"
 #include "app/hud.h"
@@ -24,6 +25,7 @@
 
 int main_window = 0;
 int app_instance = 0;
+AppExtensions app_extensions = {};
 
 namespace {
 
@@ -46,6 +48,17 @@ constexpr void (*STATE_HANDLERS[STATE_COUNT])() = {
     RunGameOver,       // 11
     RunLevelComplete,  // 12
 };
+
+// The handler of a state number, the game's own or an added screen's; null
+// when the number has none.
+void (*StateHandler(int state))()
+{
+    if (state >= 0 && state < STATE_COUNT) return STATE_HANDLERS[state];
+    if (state >= STATE_EXTRA_FIRST && state < STATE_EXTRA_FIRST + STATE_EXTRA_COUNT) {
+        return app_extensions.screens[state - STATE_EXTRA_FIRST];
+    }
+    return nullptr;
+}
 
 void ReportNoDisplay(const char* reason)
 {
@@ -111,13 +124,12 @@ int AppStartUp()
 int AppFrame()
 {
     MarkFrameStart();
-    if (RunPause()) {
-        WaitSinceMark(FRAME_PERIOD_MS);
-        return 1;
+    if (app_extensions.before_frame) app_extensions.before_frame();
+    const int paused = RunPause();
+    if (!paused) {
+        if (void (*handler)() = StateHandler(game_state)) handler();
     }
-    if (game_state >= 0 && game_state < STATE_COUNT && STATE_HANDLERS[game_state]) {
-        STATE_HANDLERS[game_state]();
-    }
+    if (app_extensions.after_frame) app_extensions.after_frame(!paused);
     WaitSinceMark(FRAME_PERIOD_MS);
     return 1;
 }

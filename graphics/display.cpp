@@ -28,6 +28,8 @@ int clip_min_y = 0;
 int clip_max_x = 639;
 int clip_max_y = 479;
 
+void (*present_overlay)() = nullptr;
+
 namespace {
 
 // Every surface and clipper the display made, all released when it stops.
@@ -207,6 +209,7 @@ int BlitSurface(PlatformSurface* dest, const DisplayRect* dest_rect, PlatformSur
 int PresentFrame()
 {
     if (back_buffer) return 0;
+    if (present_overlay) present_overlay();
     if (!PlatformCopySurface(primary_surface, back_surface)) return 0;
     return PlatformShowFront();
 }

@@ -80,6 +80,9 @@ int BlitSurface(PlatformSurface* dest, const DisplayRect* dest_rect, PlatformSur
                 const DisplayRect* source_rect);
 // 1 when the frame was presented; 0 while the back surface is locked.
 int PresentFrame();
+// Drawn into the back surface just before each PresentFrame shows it, by
+// what the program adds around the game (a banner, a bar); null for nothing.
+extern void (*present_overlay)();
 // Fills rect (null = whole surface) with a palette index. Returns 1.
 int FillSurface(PlatformSurface* surface, int colour, const DisplayRect* rect);
 unsigned char* LockBackSurface();
