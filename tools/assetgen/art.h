@@ -23,3 +23,5 @@ Canvas DrawNewGameScreen();
 Canvas DrawInstructionScreen();
 Canvas DrawGameFinishScreen();
 Canvas DrawGameOverScreen();
+Canvas DrawHighScoresScreen();
+Canvas DrawNewHighScoreScreen();

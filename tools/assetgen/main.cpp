@@ -38,6 +38,8 @@ void WriteGameFiles(const std::string& dir) {
     Bmp(dir, "menuart/instruction_screen.bmp", DrawInstructionScreen());
     Bmp(dir, "menuart/game_finish_screen.bmp", DrawGameFinishScreen());
     Bmp(dir, "menuart/game_over_screen.bmp", DrawGameOverScreen());
+    Bmp(dir, "menuart/high_scores_screen.bmp", DrawHighScoresScreen());
+    Bmp(dir, "menuart/new_high_score_screen.bmp", DrawNewHighScoreScreen());
     Bmp(dir, "art/info.bmp", MakeSheet({DrawPanel()}, 1, PAL_BLACK));
     Bmp(dir, "art/world.bmp", DrawTileSheet());
     Bmp(dir, "art/skerrit.bmp", MakeSheet(DrawCraftFrames(), 3, PAL_BLACK));

@@ -7,10 +7,11 @@ Canvas DrawMainScreen() {
     Canvas c = Backdrop(1344, 0.42);
     Title(c, W / 2, 40, 10);
     DrawCentred(c, W / 2, 150, "FLY THE RIVER  -  SINK THE FLEET  -  BRING DOWN THE BRIDGES", kGold);
-    Box(c, 170, 196, 300, 168);
-    Option(c, 200, 218, 30, "N", "NEW GAME");
-    Option(c, 200, 268, 30, "I", "INSTRUCTIONS");
-    Option(c, 200, 318, 48, "ESC", "QUIT");
+    Box(c, 170, 190, 300, 194);
+    Option(c, 200, 208, 30, "N", "NEW GAME");
+    Option(c, 200, 250, 30, "I", "INSTRUCTIONS");
+    Option(c, 200, 292, 30, "H", "HIGH SCORES");
+    Option(c, 200, 334, 48, "ESC", "QUIT");
     std::vector<Canvas> craft = DrawCraftFrames();
     Blit(c, craft[1], 300, 400);
     Blit(c, DrawEnemyFrames(0)[1], 70, 250);

@@ -1,0 +1,78 @@
+// The high-score table and the initials entry. The pictures hold everything
+// that never changes; the game writes the rows, the score and the letters
+// into the places high_scores/screen_layout.h keeps free.
+#include "high_scores/screen_layout.h"
+#include "tools/assetgen/art.h"
+#include "tools/assetgen/menu_parts.h"
+
+namespace {
+
+// A dark well that the game's text is drawn into.
+void Well(Canvas& c, int x, int y, int w, int h) {
+    FillRect(c, x, y, w, h, RAMP_NAVY.Shade(0));
+    FillRect(c, x, y, w, 1, RAMP_STEEL.Shade(3));
+}
+
+// A key cap and what it does, from x; returns where the next one may start.
+int Hint(Canvas& c, int x, int y, int key_width, const std::string& key, const std::string& what) {
+    KeyCap(c, x, y, key_width, key);
+    DrawString(c, x + key_width + 8, y + 3, what, kBold);
+    return x + key_width + 8 + TextWidth(what, kBold) + 24;
+}
+
+// Two arrow caps side by side and what they do; returns where the next may start.
+int ArrowPair(Canvas& c, int x, int y, bool vertical, const std::string& what) {
+    ArrowCap(c, x, y, vertical ? 0 : -1, vertical ? -1 : 0);
+    ArrowCap(c, x + 30, y, vertical ? 0 : 1, vertical ? 1 : 0);
+    DrawString(c, x + 64, y + 3, what, kBold);
+    return x + 64 + TextWidth(what, kBold) + 24;
+}
+
+}  // namespace
+
+Canvas DrawHighScoresScreen() {
+    Canvas c = Backdrop(1824, 0.34);
+    Title(c, W / 2, 6, 5);
+    Headline(c, W / 2, 50, 3, "HIGH SCORES", RAMP_SKY);
+    const char* tabs[] = {"EASY", "MEDIUM", "HARD"};
+    for (int i = 0; i < 3; ++i) {
+        const int left = TABLE_TAB_CENTRE_X[i] - TABLE_TAB_HALF_WIDTH;
+        Well(c, left, TABLE_TAB_Y - 6, 2 * TABLE_TAB_HALF_WIDTH, 28);
+        DrawCentred(c, TABLE_TAB_CENTRE_X[i], TABLE_TAB_Y, tabs[i], kBold);
+    }
+    Box(c, TABLE_BOX_LEFT, TABLE_BOX_TOP, TABLE_BOX_RIGHT - TABLE_BOX_LEFT, TABLE_BOX_BOTTOM - TABLE_BOX_TOP);
+    DrawString(c, TABLE_RANK_RIGHT_X - TextWidth("#", kGold), TABLE_HEADING_Y, "#", kGold);
+    DrawString(c, TABLE_INITIALS_X, TABLE_HEADING_Y, "NAME", kGold);
+    DrawString(c, TABLE_SCORE_RIGHT_X - TextWidth("SCORE", kGold), TABLE_HEADING_Y, "SCORE", kGold);
+    DrawString(c, TABLE_LEVEL_RIGHT_X - TextWidth("LEVEL", kGold), TABLE_HEADING_Y, "LEVEL", kGold);
+    DrawString(c, TABLE_FINISHED_X, TABLE_HEADING_Y, "FINISHED", kGold);
+    DrawString(c, TABLE_DATE_X, TABLE_HEADING_Y, "DATE", kGold);
+    DrawString(c, TABLE_REPLAY_X, TABLE_HEADING_Y, "REPLAY", kGold);
+    FillRect(c, TABLE_BOX_LEFT + 12, TABLE_HEADING_Y + 19, TABLE_BOX_RIGHT - TABLE_BOX_LEFT - 24, 1,
+             RAMP_GOLD.Shade(6));
+    int x = ArrowPair(c, 48, 416, false, "DIFFICULTY");
+    x = ArrowPair(c, x, 416, true, "CHOOSE");
+    Hint(c, x, 416, 56, "ENTER", "WATCH ITS REPLAY");
+    BackHint(c, 450, "MAIN MENU");
+    return c;
+}
+
+Canvas DrawNewHighScoreScreen() {
+    Canvas c = Backdrop(864, 0.36);
+    Title(c, W / 2, 16, 6);
+    Headline(c, W / 2, 84, 5, "NEW HIGH SCORE!", RAMP_LIME);
+    Box(c, 170, 156, 300, 82);
+    DrawCentred(c, ENTRY_SCORE_CENTRE_X, 172, "SCORE", kGold);
+    DrawCentred(c, ENTRY_RANK_CENTRE_X, 172, "RANK", kGold);
+    Well(c, ENTRY_SCORE_CENTRE_X - 48, ENTRY_VALUE_Y - 8, 96, 32);
+    Well(c, ENTRY_RANK_CENTRE_X - 56, ENTRY_VALUE_Y - 8, 112, 32);
+    Box(c, 170, 248, 300, 96);
+    DrawCentred(c, W / 2, 260, "YOUR INITIALS", kGold);
+    for (int centre : ENTRY_CELL_CENTRE_X)
+        Well(c, centre - ENTRY_CELL_WIDTH / 2, ENTRY_CELL_TOP, ENTRY_CELL_WIDTH, ENTRY_CELL_HEIGHT);
+    int x = ArrowPair(c, 56, 372, true, "LETTER");
+    x = ArrowPair(c, x, 372, false, "MOVE");
+    Hint(c, x, 372, 56, "ENTER", "NEXT / DONE");
+    DrawCentred(c, W / 2, 412, "or type the letters A-Z and 0-9", kText);
+    return c;
+}
