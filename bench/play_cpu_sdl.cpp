@@ -7,11 +7,18 @@
 // in play (hovering and firing), B on an end screen.
 //
 // Only the turns that begin in play count: their wall time and the CPU time
-// of the whole process over them, audio thread included. The dying frames,
-// with their one-second pause, and the menus stay out.
+// of the whole process over them, audio thread included, and the frame
+// period, from the start of one turn to the start of the next. The dying
+// frames, with their one-second pause, and the menus stay out. At the end
+// the program asks to close, as the window's close button does, and times
+// the way out from that request to the end of the loop.
 //
-// Usage: bench_play_cpu_sdl [seconds of play] [data folder]
-// The data folder defaults to the build's, beside this program's folder.
+// Usage: bench_play_cpu_sdl [seconds of play] [data folder] [busy processes]
+// The data folder defaults (also when given empty) to the build's, beside
+// this program's folder.
+// Busy processes spin on their own meanwhile, as on a loaded machine. The
+// video driver is SDL's dummy one unless SDL_VIDEODRIVER names another (run
+// under xvfb-run with SDL_VIDEODRIVER=x11 for a virtual display).
 #include <SDL.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -20,9 +27,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "app/game_state.h"
 #include "app/shell.h"
+#include "bench/bench_support.h"
 #include "platform/window.h"
 
 namespace {
@@ -82,12 +91,14 @@ std::string DefaultDataFolder(const char* self)
 int main(int argc, char** argv)
 {
     const double play_seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
-    const std::string data = argc > 2 ? argv[2] : DefaultDataFolder(argv[0]);
+    const std::string data = argc > 2 && argv[2][0] ? argv[2] : DefaultDataFolder(argv[0]);
+    const int busy_count = argc > 3 ? std::atoi(argv[3]) : 0;
     if (chdir(data.c_str()) != 0) {
         std::perror(data.c_str());
         return 1;
     }
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    const BusyProcesses busy(busy_count);
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     // The dummy window never has the focus; let the pad through regardless.
     setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1);
@@ -116,6 +127,10 @@ int main(int argc, char** argv)
     int shown_state = game_state;
     int frames_on_screen = 0;
     bool close_asked = false;
+    Clock::time_point close_time;
+    std::vector<double> periods;
+    Clock::time_point previous_play_turn;
+    bool previous_was_play = false;
     PlatformMessage msg{0, 0};
     for (;;) {
         const int state = game_state;
@@ -128,9 +143,13 @@ int main(int argc, char** argv)
         if (!close_asked && play_wall >= play_seconds) {
             PlatformRequestClose();
             close_asked = true;
+            close_time = Clock::now();
         }
 
         const Clock::time_point start = Clock::now();
+        if (previous_was_play) {
+            periods.push_back(std::chrono::duration<double, std::milli>(start - previous_play_turn).count());
+        }
         const double cpu_start = CpuSeconds();
         if (PlatformPeekMessage(&msg)) {
             if (msg.message == WM_QUIT) break;
@@ -139,6 +158,8 @@ int main(int argc, char** argv)
         // A close request turns this turn's frame into the fade out.
         const bool playing = state == STATE_PLAYING && game_state == STATE_PLAYING;
         AppFrame();
+        previous_was_play = playing;
+        previous_play_turn = start;
         if (playing) {
             play_wall += std::chrono::duration<double>(Clock::now() - start).count();
             play_cpu += CpuSeconds() - cpu_start;
@@ -146,12 +167,18 @@ int main(int argc, char** argv)
             if (fire_cooldown == 0) ++shots;
         }
     }
+    const double way_out = std::chrono::duration<double, std::milli>(Clock::now() - close_time).count();
     AppShutDown();
     SDL_JoystickClose(pad);
     PlatformCloseWindow();
 
     std::printf("%d play frames, %.1f s of wall time, used %.3f s of CPU: %.2f%% of one core\n",
                 play_frames, play_wall, play_cpu, 100.0 * play_cpu / play_wall);
+    std::printf("frame period in play over %zu frames: median %.2f ms, 99th percentile %.2f ms, "
+                "max %.2f ms\n",
+                periods.size(), Percentile(periods, 0.5), Percentile(periods, 0.99),
+                Percentile(periods, 1.0));
+    std::printf("from the close request to the end of the loop: %.0f ms\n", way_out);
     std::printf("shots fired %d, deaths %d; at the end level %d, score %d\n", shots, deaths,
                 level + 1, score);
     return 0;
