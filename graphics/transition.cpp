@@ -6,6 +6,7 @@
 
 #include "app/frame_clock.h"
 #include "graphics/display.h"
+#include "platform/clock.h"
 #include "platform/random.h"
 
 namespace {
@@ -57,17 +58,26 @@ void FadeEntry(unsigned mode, PaletteEntry* e)
     }
 }
 
+// Step n is due n x 12 ms after the fade's start, so that the fade keeps its
+// length however long showing a palette takes (a present that waits for the
+// display's refresh, a busy machine). A step whose time is already over when
+// it comes is worked out but not shown, so that the fade catches up; the
+// last step is always shown, so the fade ends on its exact palette.
 void Fade(unsigned mode)
 {
     const int steps = mode == TRANSITION_FADE_BLACK ? FADE_BLACK_STEPS : FADE_STEPS;
     // The fade to black keeps entry 0, the background colour.
     const int first = mode == TRANSITION_FADE_BLACK ? 1 : 0;
     PaletteEntry work[PALETTE_SIZE];
+    GetPalette(work);
+    const uint32_t start = MarkFrameStart();
     for (int step = 0; step < steps; ++step) {
-        GetPalette(work);
         for (int i = first; i < PALETTE_SIZE; ++i) FadeEntry(mode, &work[i]);
-        SetPalette(work);
-        MarkFrameStart();
+        const uint32_t due = start + static_cast<uint32_t>(step) * TRANSITION_STEP_MS;
+        const bool late = PlatformGetTicks() - due >= TRANSITION_STEP_MS;
+        if (!late || step == steps - 1) SetPalette(work);
+        // The frame's own wait then counts from the last step's due time.
+        clock_start = due;
         WaitSinceMark(TRANSITION_STEP_MS);
     }
 }

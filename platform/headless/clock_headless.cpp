@@ -6,12 +6,18 @@
 namespace {
 
 uint32_t virtual_ticks = 0;
+uint32_t sleep_overshoot = 0;
 
 }  // namespace
 
 void HeadlessSetTicks(uint32_t ticks)
 {
     virtual_ticks = ticks;
+}
+
+void HeadlessSetSleepOvershoot(uint32_t ms)
+{
+    sleep_overshoot = ms;
 }
 
 uint32_t HeadlessGetTicks()
@@ -26,7 +32,7 @@ uint32_t PlatformGetTicks()
 
 void PlatformSleep(uint32_t ms)
 {
-    virtual_ticks += ms;
+    virtual_ticks += ms + sleep_overshoot;
 }
 
 void PlatformSpin()

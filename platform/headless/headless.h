@@ -17,6 +17,9 @@ void HeadlessSetGamepad(const PlatformGamepad* pad);
 // The virtual clock: it only moves when the game sleeps or spins.
 void HeadlessSetTicks(uint32_t ticks);
 uint32_t HeadlessGetTicks();
+// From now on every sleep lasts this many milliseconds longer than asked, as
+// on a busy machine (0 at the start).
+void HeadlessSetSleepOvershoot(uint32_t ms);
 
 // Called at the start of every message-loop turn, before the queue is read,
 // with the number of the turn counted from 0. When it returns non-zero, that
