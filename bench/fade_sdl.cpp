@@ -2,9 +2,10 @@
 // return, over a picture in a bright palette. The original's fade took
 // 80 x 12 ms = 960 ms; the game aims to stay within 10% of that.
 //
-// Usage: bench_fade_sdl [fades] [busy processes]
+// Usage: bench_fade_sdl [fades] [busy processes] [vsync 1|0|2]
 // Busy processes spin on their own while the fades run, as a loaded machine
-// would. Runs on whatever video driver SDL picks (run under xvfb-run for X).
+// would. Vsync: 1 (the default) as in the game, 0 off, 2 forced (see
+// bench_video_sdl.h). Runs on whatever video driver SDL picks (run under xvfb-run for X).
 #include <SDL.h>
 
 #include <algorithm>
@@ -15,9 +16,9 @@
 #include <vector>
 
 #include "bench/bench_support.h"
+#include "bench/bench_video_sdl.h"
 #include "graphics/display.h"
 #include "graphics/transition.h"
-#include "platform/sdl/sdl_window.h"
 #include "platform/window.h"
 
 namespace {
@@ -47,6 +48,7 @@ int main(int argc, char** argv)
 {
     const int fades = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
     const int busy_count = argc > 2 ? std::max(0, std::atoi(argv[2])) : 0;
+    const int vsync = argc > 3 ? std::atoi(argv[3]) : 1;
     const BusyProcesses busy(busy_count);
     if (!PlatformOpenWindow("fade bench", 640, 480)) {
         std::fprintf(stderr, "no window: %s\n", SDL_GetError());
@@ -57,13 +59,8 @@ int main(int argc, char** argv)
         PlatformCloseWindow();
         return 1;
     }
-    SDL_RendererInfo info = {};
-    SDL_GetRendererInfo(SDL_GetRenderer(SdlWindow()), &info);
-    int out_w = 0;
-    int out_h = 0;
-    SDL_GetRendererOutputSize(SDL_GetRenderer(SdlWindow()), &out_w, &out_h);
-    std::printf("video driver %s, renderer %s, output %dx%d, %d busy processes\n",
-                SDL_GetCurrentVideoDriver(), info.name, out_w, out_h, busy_count);
+    ChooseVsync(vsync);
+    PrintVideo(busy_count);
 
     std::vector<double> lengths;
     for (int i = 0; i < fades; ++i) {

@@ -13,10 +13,11 @@
 // the program asks to close, as the window's close button does, and times
 // the way out from that request to the end of the loop.
 //
-// Usage: bench_play_cpu_sdl [seconds of play] [data folder] [busy processes]
+// Usage: bench_play_cpu_sdl [seconds of play] [data folder] [busy processes] [vsync 1|0|2]
 // The data folder defaults (also when given empty) to the build's, beside
 // this program's folder.
-// Busy processes spin on their own meanwhile, as on a loaded machine. The
+// Busy processes spin on their own meanwhile, as on a loaded machine. Vsync:
+// 1 (the default) as in the game, 0 off, 2 forced (see bench_video_sdl.h). The
 // video driver is SDL's dummy one unless SDL_VIDEODRIVER names another (run
 // under xvfb-run with SDL_VIDEODRIVER=x11 for a virtual display).
 #include <SDL.h>
@@ -32,6 +33,7 @@
 #include "app/game_state.h"
 #include "app/shell.h"
 #include "bench/bench_support.h"
+#include "bench/bench_video_sdl.h"
 #include "platform/window.h"
 
 namespace {
@@ -93,6 +95,7 @@ int main(int argc, char** argv)
     const double play_seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
     const std::string data = argc > 2 && argv[2][0] ? argv[2] : DefaultDataFolder(argv[0]);
     const int busy_count = argc > 3 ? std::atoi(argv[3]) : 0;
+    const int vsync = argc > 4 ? std::atoi(argv[4]) : 1;
     if (chdir(data.c_str()) != 0) {
         std::perror(data.c_str());
         return 1;
@@ -118,6 +121,8 @@ int main(int argc, char** argv)
     main_window = 1;
     app_instance = 1;
     AppStartUp();
+    ChooseVsync(vsync);
+    PrintVideo(busy_count);
 
     double play_wall = 0;
     double play_cpu = 0;

@@ -3,12 +3,18 @@
 // the scaling to the window and the present, as a share of the 30 ms frame.
 // Runs on whatever video driver SDL picks (set SDL_VIDEODRIVER=dummy or
 // offscreen where there is no display; run under xvfb-run for X).
+//
+// Usage: bench_present_sdl [vsync 0|1|2]
+// Vsync is off unless asked for (see bench_video_sdl.h), so that the figures
+// are the work itself and not the wait for the display's refresh.
 #include <SDL.h>
 
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 
+#include "bench/bench_video_sdl.h"
 #include "graphics/display.h"
 #include "platform/sdl/sdl_window.h"
 #include "platform/surface.h"
@@ -71,7 +77,7 @@ void Report(const char* what, double ms)
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
     if (!PlatformOpenWindow("present bench", 640, 480)) {
         std::fprintf(stderr, "no window: %s\n", SDL_GetError());
@@ -83,10 +89,9 @@ int main()
         PlatformCloseWindow();
         return 1;
     }
-    SDL_RendererInfo info = {};
-    SDL_GetRendererInfo(SDL_GetRenderer(SdlWindow()), &info);
-    std::printf("video driver %s, renderer %s, %d frames a measurement\n",
-                SDL_GetCurrentVideoDriver(), info.name, FRAMES);
+    ChooseVsync(argc > 1 ? std::atoi(argv[1]) : 0);
+    PrintVideo(0);
+    std::printf("%d frames a measurement\n", FRAMES);
 
     LockBackSurface();
     for (int y = 0; y < screen_height; ++y) {

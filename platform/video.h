@@ -24,6 +24,10 @@ PlatformSurface* PlatformBackSurface();
 void PlatformSetDisplayPalette(const PlatformColour* colours);
 // Shows the front surface as it stands now. 1 when shown.
 int PlatformShowFront();
+// Whether showing waits for the display's next refresh, so that no picture
+// is torn, where the driver can wait; elsewhere, and when off, it shows at
+// once. On until switched; a switch takes effect at once.
+void PlatformSetVsync(int on);
 
 // Backend half: the common part keeps the two surfaces, the backend opens
 // and closes the picture that shows the front one.

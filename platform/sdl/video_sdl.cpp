@@ -1,10 +1,12 @@
 // The screen on SDL: the 8-bit front surface is converted through the
 // palette into a streaming texture and scaled into the window, keeping its
-// shape with black bars around it. Alt+Enter and F11 switch between full
+// shape with black bars around it, and presented in step with the display's
+// refresh where the driver can. Alt+Enter and F11 switch between full
 // screen and the resizable window.
 #include <SDL.h>
 
 #include <cstdint>
+#include <cstring>
 
 #include "platform/sdl/sdl_window.h"
 #include "platform/surface.h"
@@ -16,6 +18,38 @@ SDL_Renderer* renderer = nullptr;
 SDL_Texture* texture = nullptr;
 // The palette as texture pixels (ARGB8888).
 uint32_t colour_table[PLATFORM_PALETTE_SIZE] = {};
+int vsync_wanted = 1;
+
+// Whether the renderer itself can wait for the refresh. Where it cannot, SDL
+// would sleep to a timetable of its own, which still tears and only delays
+// the picture. A page's canvas is shown in step with the display by the
+// browser anyway.
+bool RendererCanWait()
+{
+#ifdef __EMSCRIPTEN__
+    return false;
+#else
+    SDL_RendererInfo info = {};
+    if (SDL_GetRendererInfo(renderer, &info) != 0) return false;
+    return (info.flags & SDL_RENDERER_ACCELERATED) != 0;
+#endif
+}
+
+bool IsGlRenderer()
+{
+    SDL_RendererInfo info = {};
+    return SDL_GetRendererInfo(renderer, &info) == 0 && std::strncmp(info.name, "opengl", 6) == 0;
+}
+
+void ApplyVsync()
+{
+    if (!renderer || !RendererCanWait()) return;
+    SDL_RenderSetVSync(renderer, vsync_wanted);
+    // A GL driver that refuses the swap interval leaves SDL to stand in.
+    if (vsync_wanted && IsGlRenderer() && SDL_GL_GetSwapInterval() == 0) {
+        SDL_RenderSetVSync(renderer, 0);
+    }
+}
 
 // The picture centred in the output: enlarged by the largest whole factor
 // that fits, so every pixel becomes an equal square; when not even the
@@ -99,6 +133,7 @@ int PlatformOpenPicture(int width, int height, int full_screen)
                                     SDL_TEXTUREACCESS_STREAMING, width, height);
     }
     if (!texture) return 0;
+    ApplyVsync();
     SdlSetWindowEventHandler(OnWindowEvent);
     return 1;
 }
@@ -124,6 +159,12 @@ void PlatformSetDisplayPalette(const PlatformColour* colours)
     // The game installs the same palette every frame; the screen only needs
     // showing again when a colour really changed.
     if (changed) PlatformShowFront();
+}
+
+void PlatformSetVsync(int on)
+{
+    vsync_wanted = on ? 1 : 0;
+    ApplyVsync();
 }
 
 int PlatformShowFront()
