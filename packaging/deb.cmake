@@ -1,15 +1,6 @@
 # The Debian package, made by `cpack -G DEB` from the install rules. Its
 # version is the project's; its maintainer is whoever signed the newest
-# changelog entry, and that entry must be for this version.
-
-file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/changelog WAVEDART_CHANGELOG)
-list(GET WAVEDART_CHANGELOG 0 WAVEDART_CHANGELOG_HEAD)
-if(NOT WAVEDART_CHANGELOG_HEAD MATCHES "^wavedart \\(${PROJECT_VERSION}\\) ")
-    message(FATAL_ERROR "packaging/changelog: the newest entry is not for ${PROJECT_VERSION}")
-endif()
-list(FILTER WAVEDART_CHANGELOG INCLUDE REGEX "^ -- ")
-list(GET WAVEDART_CHANGELOG 0 WAVEDART_MAINTAINER)
-string(REGEX REPLACE "^ -- (.*>)  .*" "\\1" WAVEDART_MAINTAINER "${WAVEDART_MAINTAINER}")
+# changelog entry (packaging/changelog.cmake).
 
 # Debian keeps documentation gzipped at the highest level, with no name or
 # time stamp inside, so that rebuilds give the same bytes.

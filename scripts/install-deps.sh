@@ -16,6 +16,9 @@ if [ "$mode" = "dist" ]; then
     # the package; xdotool and ImageMagick press Escape in the installed game
     # and compare its window with the main menu picture.
     packages="$packages dpkg-dev lintian xvfb xauth xdotool imagemagick"
+    # appstream, desktop-file-utils and python3-debian check the metainfo,
+    # the menu entry and the copyright file.
+    packages="$packages appstream desktop-file-utils python3-debian"
 fi
 if [ "$mode" = "web" ]; then
     # Emscripten (its optimizer needs acorn), apt-get source (dpkg-dev) for

@@ -25,13 +25,38 @@ echo "== checksums"
 echo "== zips"
 version=${deb##*/wavedart_}
 version=${version%%_*}
-for entry in windows-x64:wavedart.exe windows-x64:data/PALDATA2.PAL web:index.html web:wavedart.wasm; do
+for entry in windows-x64:wavedart.exe windows-x64:COPYING.txt windows-x64:data/PALDATA2.PAL web:index.html web:wavedart.wasm; do
     zip="$out/wavedart-$version-${entry%%:*}.zip"
     cmake -E tar tf "$zip" | grep -qx "${entry#*:}" || fail "${entry#*:} is not in $zip"
 done
 
 echo "== lintian"
 lintian --fail-on error,warning --display-info "$deb"
+
+echo "== metadata"
+# What desktops and software centres read, as the package holds it; lintian
+# looks at neither, nor at the copyright file's format.
+dpkg-deb --extract "$deb" "$work/unpacked"
+metainfo=$(echo "$work"/unpacked/usr/share/metainfo/*.metainfo.xml)
+[ -f "$metainfo" ] || fail "no single metainfo file in the package"
+appstreamcli validate --no-net --explain --strict "$metainfo"
+desktop-file-validate "$work/unpacked/usr/share/applications/wavedart.desktop"
+/usr/bin/python3 - "$work/unpacked/usr/share/doc/wavedart/copyright" <<'END'
+import sys
+from debian.copyright import Copyright
+
+with open(sys.argv[1]) as f:
+    copyright = Copyright(f, strict=True)
+texts = {p.license.synopsis for p in copyright.all_license_paragraphs() if p.license.text}
+named = set()
+for p in copyright.all_files_paragraphs():
+    if not p.license.text and p.license.synopsis not in texts:
+        sys.exit(f"copyright: no text of {p.license.synopsis}")
+    named.add(p.license.synopsis)
+if texts - named:
+    sys.exit(f"copyright: licences no file has: {', '.join(sorted(texts - named))}")
+print("copyright: machine-readable, every licence with its text")
+END
 
 echo "== contents"
 # Exactly the game, its files, the menu entry, icons and documentation:
@@ -41,6 +66,7 @@ echo "== contents"
     (cd "$build/data" && find . -type f ! -name '.*') | sed 's|^\./|usr/share/wavedart/|'
     (cd "$build/icons" && find . -type f) | sed 's|^\./|usr/share/icons/hicolor/|'
     echo usr/share/applications/wavedart.desktop
+    (cd "$build/desktop" && ls ./*.metainfo.xml) | sed 's|^\./|usr/share/metainfo/|'
     echo usr/share/man/man6/wavedart.6.gz
     echo usr/share/doc/wavedart/copyright
     echo usr/share/doc/wavedart/changelog.gz

@@ -1,0 +1,25 @@
+# The newest entry of packaging/changelog, which must be for this version:
+# WAVEDART_MAINTAINER is whoever signed it, WAVEDART_RELEASE_DATE its day
+# (YYYY-MM-DD).
+
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/changelog WAVEDART_CHANGELOG)
+list(GET WAVEDART_CHANGELOG 0 WAVEDART_CHANGELOG_HEAD)
+if(NOT WAVEDART_CHANGELOG_HEAD MATCHES "^wavedart \\(${PROJECT_VERSION}\\) ")
+    message(FATAL_ERROR "packaging/changelog: the newest entry is not for ${PROJECT_VERSION}")
+endif()
+list(FILTER WAVEDART_CHANGELOG INCLUDE REGEX "^ -- ")
+list(GET WAVEDART_CHANGELOG 0 WAVEDART_CHANGELOG_SIGNATURE)
+if(NOT WAVEDART_CHANGELOG_SIGNATURE MATCHES "^ -- (.*>)  [A-Z][a-z][a-z], ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
+    message(FATAL_ERROR "packaging/changelog: no signature with a date in the newest entry")
+endif()
+set(WAVEDART_MAINTAINER "${CMAKE_MATCH_1}")
+set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(FIND months "${CMAKE_MATCH_3}" month)
+if(month LESS 0)
+    message(FATAL_ERROR "packaging/changelog: no month ${CMAKE_MATCH_3}")
+endif()
+math(EXPR month "${month} + 1" OUTPUT_FORMAT DECIMAL)
+if(month LESS 10)
+    set(month "0${month}")
+endif()
+set(WAVEDART_RELEASE_DATE "${CMAKE_MATCH_4}-${month}-${CMAKE_MATCH_2}")
