@@ -7,7 +7,9 @@
 #   another folder, shows the main menu as the Linux build shows it, takes N,
 #   E, the arrows and Space into play, says in one line that it has no sound
 #   and plays on, and ends with status 0 on Escape at the main menu;
-# - self-contained: it needs only DLLs that ship with Windows.
+# - self-contained: it needs only DLLs that ship with Windows;
+# - sharp on scaled displays: its manifest declares it aware of each
+#   monitor's scale, so that Windows does not stretch its window.
 # Needs make windows first.
 set -eu
 
@@ -74,6 +76,14 @@ for dll in $(x86_64-w64-mingw32-objdump -p "$win/wavedart.exe" | awk '/DLL Name:
     esac
 done
 if [ -z "$foreign" ]; then ok "wavedart.exe needs only Windows' own DLLs"; else fail "wavedart.exe needs$foreign"; fi
+
+# The manifest is resource 1 of type 24; windres prints it as rc text.
+manifest=$(x86_64-w64-mingw32-windres -J coff -O rc -i "$win/wavedart.exe" | sed -n '/^1 24 /,/^END$/p')
+case "$manifest" in
+    *'>true/pm</dpiAware>'*'>PerMonitorV2, PerMonitor</dpiAwareness>'*)
+        ok "wavedart.exe declares itself aware of each monitor's scale" ;;
+    *) fail "wavedart.exe has no manifest declaring per-monitor DPI awareness" ;;
+esac
 
 # The screen is the game's size, so that the game fills it the same way in a
 # window on Linux and full screen under Wine.
