@@ -21,10 +21,23 @@ constexpr int PAUSE_KEYS[] = {DIK_P, DIK_UP, DIK_DOWN, DIK_LEFT, DIK_RIGHT};
 constexpr unsigned P_KEY_BIT = 1;
 constexpr unsigned ARROW_KEY_BITS = 0x1E;
 
-constexpr const char* PAUSED_TEXT = "PAUSED";
+// What the screen says for each kind of pause, indexed by play_paused: the
+// presses that end it, Start and the d-pad or stick being P and the arrows.
+struct PauseText {
+    const char* title;
+    const char* hint;
+};
+constexpr PauseText PAUSE_TEXTS[] = {
+    {"", ""},
+    {"PAUSED", "Press P or Start to go on"},
+    {"PAUSED", "Press P, Start or an arrow to go on"},
+    {"PAUSED: PAD UNPLUGGED", "Press P, Start or an arrow to go on"},
+};
 constexpr int CHAR_WIDTH = 8;
 constexpr int CHAR_HEIGHT = 16;
+constexpr int LINE_HEIGHT = 24;
 constexpr uint32_t TEXT_WHITE = 0xFFFFFF;
+constexpr uint32_t TEXT_SHADOW = 0x000000;
 
 // The keys among PAUSE_KEYS held in the last play frame.
 unsigned keys_held = 0;
@@ -42,14 +55,23 @@ unsigned TakePresses()
     return pressed;
 }
 
+// White, with a dark shadow one pixel down and right so that it reads over
+// the banks, the water and the actors alike.
+void DrawCentredLine(const char* text, int y)
+{
+    const int x = (screen_width - CHAR_WIDTH * static_cast<int>(std::strlen(text))) / 2;
+    DrawText(text, x + 1, y + 1, TEXT_SHADOW, back_surface);
+    DrawText(text, x, y, TEXT_WHITE, back_surface);
+}
+
 void StartPause(int reason)
 {
     play_paused = reason;
     PlatformPauseAudio(1);
     // The back surface still holds the last frame of play.
-    const int width = CHAR_WIDTH * static_cast<int>(std::strlen(PAUSED_TEXT));
-    DrawText(PAUSED_TEXT, (screen_width - width) / 2, (screen_height - CHAR_HEIGHT) / 2,
-             TEXT_WHITE, back_surface);
+    const int title_y = (screen_height - CHAR_HEIGHT) / 2;
+    DrawCentredLine(PAUSE_TEXTS[reason].title, title_y);
+    DrawCentredLine(PAUSE_TEXTS[reason].hint, title_y + LINE_HEIGHT);
     PresentFrame();
 }
 

@@ -1,7 +1,7 @@
 // Pausing play: on a press of P, when the window loses the focus and when a
 // pad is unplugged. A paused frame runs no part of the game: the last
-// picture stays on screen with PAUSED over it, and the sound device holds
-// still.
+// picture stays on screen with PAUSED and the presses that go on over it,
+// and the sound device holds still.
 #pragma once
 
 constexpr int PAUSE_NONE = 0;

@@ -104,35 +104,82 @@ TEST_F(PauseTest, PPauseHoldsEveryGlobalTheRandomSequenceAndTheScreenUntilANewPr
     EXPECT_EQ(play_paused, PAUSE_NONE) << "P still held is not a new press";
 }
 
-TEST_F(PauseTest, PausedFrameIsTheLastFrameWithPausedInWhiteAndNoSound)
+TEST_F(PauseTest, EachPauseShowsTheLastFrameWithItsTitleAndTheWayOnInWhiteAndNoSound)
 {
+    // How each kind of pause starts, and the length of the two centred lines
+    // it shows: PAUSED (saying why when a pad went) and the presses that end
+    // it, which take the arrows too unless P paused.
+    struct Case {
+        const char* kind;
+        void (*pause)();
+        int title_chars;
+        int hint_chars;
+    };
+    const Case cases[] = {
+        {"P", [] { Frame({DIK_P}); }, 6, 25},
+        {"focus", [] { MainWindowProc(WM_KILLFOCUS, 0); Frame(); }, 6, 35},
+        {"unplug", [] { HeadlessSetGamepad(nullptr); Frame(); }, 21, 35},
+    };
     const unsigned char samples[64] = {255, 0, 255, 0, 255, 0, 255, 0};
     PlatformSoundBuffer* tone = PlatformCreateSoundBuffer(samples, 64, 11025, 0);
-    ASSERT_EQ(PlatformPlaySoundBuffer(tone, 1), 1);
-    EXPECT_TRUE(Audible());
-    Frame({DIK_UP});
-    const HeadlessFrame last_play = *HeadlessLastFrame();
-    Frame({DIK_P});
-    EXPECT_FALSE(Audible());
-    const HeadlessFrame* paused = HeadlessLastFrame();
-    ASSERT_EQ(paused->pixels.size(), last_play.pixels.size());
-    // "PAUSED" is six 8 x 16 characters centred on the 640 x 480 screen.
-    int white = 0;
-    for (std::size_t at = 0; at < last_play.pixels.size(); ++at) {
-        const int x = static_cast<int>(at % 640);
-        const int y = static_cast<int>(at / 640);
-        const bool in_text = x >= 296 && x < 344 && y >= 232 && y < 248;
-        if (!in_text) {
-            ASSERT_EQ(paused->pixels[at], last_play.pixels[at]) << x << ", " << y;
+    const PlatformGamepad pad{};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind);
+        HeadlessSetGamepad(&pad);
+        ASSERT_EQ(PlatformPlaySoundBuffer(tone, 1), 1);
+        Frame({DIK_UP});
+        ASSERT_EQ(play_paused, PAUSE_NONE);
+        EXPECT_TRUE(Audible());
+        const HeadlessFrame last_play = *HeadlessLastFrame();
+        c.pause();
+        ASSERT_NE(play_paused, PAUSE_NONE);
+        EXPECT_FALSE(Audible());
+        const HeadlessFrame* paused = HeadlessLastFrame();
+        ASSERT_EQ(paused->pixels.size(), last_play.pixels.size());
+
+        // 8 x 16 characters, the title's top on the screen's middle line
+        // less half a character, the way on 24 pixels below; each line's
+        // shadow one pixel right and down.
+        const struct {
+            int y;
+            int chars;
+        } lines[] = {{232, c.title_chars}, {256, c.hint_chars}};
+        for (const auto& line : lines) {
+            const int left = 320 - 4 * line.chars;
+            int first_white = 640;
+            int last_white = -1;
+            for (int y = line.y; y < line.y + 16; ++y) {
+                for (int x = 0; x < 640; ++x) {
+                    if (paused->pixels[static_cast<std::size_t>(y * 640 + x)] != WHITE_INDEX) continue;
+                    first_white = std::min(first_white, x);
+                    last_white = std::max(last_white, x);
+                }
+            }
+            EXPECT_GE(first_white, left) << "line at " << line.y;
+            EXPECT_LT(last_white, left + 8 * line.chars) << "line at " << line.y;
+            EXPECT_GT(last_white - first_white, 8 * line.chars - 8) << "line at " << line.y;
         }
-        white += in_text && paused->pixels[at] == WHITE_INDEX ? 1 : 0;
+        for (std::size_t at = 0; at < last_play.pixels.size(); ++at) {
+            const int x = static_cast<int>(at % 640);
+            const int y = static_cast<int>(at / 640);
+            bool in_text = false;
+            for (const auto& line : lines) {
+                const int left = 320 - 4 * line.chars;
+                in_text |= x >= left && x <= left + 8 * line.chars && y >= line.y && y <= line.y + 16;
+            }
+            if (!in_text) {
+                ASSERT_EQ(paused->pixels[at], last_play.pixels[at]) << x << ", " << y;
+            }
+        }
+        const PlatformColour colour = paused->palette[WHITE_INDEX];
+        EXPECT_EQ(colour.red + colour.green + colour.blue, 3 * 255);
+
+        MainWindowProc(WM_SETFOCUS, 0);
+        Frame();
+        Frame({DIK_P});
+        EXPECT_EQ(play_paused, PAUSE_NONE);
+        EXPECT_TRUE(Audible());
     }
-    EXPECT_GT(white, 6 * 8) << "the letters are drawn in white";
-    const PlatformColour colour = paused->palette[WHITE_INDEX];
-    EXPECT_EQ(colour.red + colour.green + colour.blue, 3 * 255);
-    Frame();
-    Frame({DIK_P});
-    EXPECT_TRUE(Audible());
     PlatformReleaseSoundBuffer(tone);
 }
 
