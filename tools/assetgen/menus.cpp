@@ -1,5 +1,9 @@
 // The five full-screen pictures. Each one shows the river at dusk behind
 // the game's name and exactly the keys that screen answers to.
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "tools/assetgen/art.h"
 #include "tools/assetgen/menu_parts.h"
 
@@ -38,29 +42,52 @@ Canvas DrawNewGameScreen() {
 Canvas DrawInstructionScreen() {
     Canvas c = Backdrop(2624, 0.32);
     Title(c, W / 2, 8, 6);
-    // Controls on the left, the rules on the right.
-    Box(c, 16, 62, 608, 152);
-    ArrowCap(c, 32, 74, -1, 0);
-    ArrowCap(c, 62, 74, 1, 0);
-    DrawString(c, 100, 78, "steer", kText);
-    ArrowCap(c, 32, 108, 0, -1);
-    ArrowCap(c, 62, 108, 0, 1);
-    DrawString(c, 100, 112, "faster / slower", kText);
-    KeyCap(c, 32, 142, 56, "SPACE");
-    DrawString(c, 100, 146, "fire", kText);
-    KeyCap(c, 32, 176, 96, "BACKSPACE");
-    DrawString(c, 140, 180, "main menu", kText);
-    const char* rules[] = {"Fly up the river to its bridge and",
-                           "shoot the bridge down to end the",
-                           "level. Ten levels, four ships.",
-                           "The banks, enemies, their fire and",
-                           "the bridge cost a ship; so does an",
-                           "empty tank. Fly over depots to",
-                           "refuel. One ship back per level."};
-    for (int i = 0; i < 7; ++i) DrawString(c, 300, 78 + i * 18, rules[i], kText);
+    // Every key on the left, a line each, the rules on the right.
+    Box(c, 16, 62, 608, 214);
+    // A cap of the list, an arrow pointing dx, dy when it has no label, and
+    // the word that stands between it and the next cap.
+    struct ListedKey {
+        std::string label;
+        int width;
+        int dx, dy;
+        std::string then;
+    };
+    struct KeyLine {
+        std::vector<ListedKey> keys;
+        std::string does;
+    };
+    const KeyLine key_lines[] = {
+        {{{"", 26, -1, 0, ""}, {"", 26, 1, 0, ""}}, "steer"},
+        {{{"", 26, 0, -1, ""}, {"", 26, 0, 1, ""}}, "faster / slower"},
+        {{{"SPACE", 56, 0, 0, ""}}, "fire"},
+        {{{"P", 26, 0, 0, ""}}, "pause, and again to go on"},
+        {{{"BACKSPACE", 96, 0, 0, ""}}, "main menu"},
+        {{{"ESC", 40, 0, 0, ""}}, "quit, on the main menu"},
+        {{{"F11", 36, 0, 0, "or"}, {"ALT", 36, 0, 0, "+"}, {"ENTER", 52, 0, 0, ""}}, "full screen / window"},
+    };
+    int line_y = 72;
+    for (const KeyLine& line : key_lines) {
+        int x = 32;
+        for (const ListedKey& key : line.keys) {
+            if (key.label.empty()) ArrowCap(c, x, line_y, key.dx, key.dy);
+            else KeyCap(c, x, line_y, key.width, key.label);
+            x += key.width + 4;
+            if (key.then.empty()) continue;
+            DrawString(c, x + 2, line_y + 4, key.then, kText);
+            x += TextWidth(key.then, kText) + 8;
+        }
+        DrawString(c, std::max(100, x + 8), line_y + 4, line.does, kText);
+        line_y += 28;
+    }
+    const char* rules[] = {"Fly up the river to its",    "bridge and shoot the bridge",
+                           "down to end the level. Ten", "levels, four ships.",
+                           "The banks, enemies, their",  "fire and the bridge cost a",
+                           "ship; so does an empty",     "tank. Fly over depots to",
+                           "refuel. One ship back per",  "level."};
+    for (int i = 0; i < 10; ++i) DrawString(c, 392, 80 + i * 18, rules[i], kText);
     // Points of every target, with its picture.
-    Box(c, 16, 224, 608, 250);
-    DrawCentred(c, W / 2, 232, "POINTS", kGold);
+    Box(c, 16, 284, 608, 190);
+    DrawCentred(c, W / 2, 292, "POINTS", kGold);
     struct Target {
         Canvas art;
         const char* points;
@@ -81,7 +108,7 @@ Canvas DrawInstructionScreen() {
                       {depot_small, "200"}};
     const char* left_names[] = {"BOAT", "CRUISER", "DESTROYER", "BRIDGE"};
     const char* right_names[] = {"HELICOPTER", "PLANE", "JET", "FUEL DEPOT"};
-    int rows_y[] = {262, 308, 356, 416};
+    int rows_y[] = {312, 350, 392, 434};
     for (int i = 0; i < 4; ++i) {
         int cy = rows_y[i];
         Blit(c, left[i].art, 88 - left[i].art.width / 2, cy - left[i].art.height / 2 + 8);
