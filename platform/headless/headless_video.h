@@ -1,5 +1,6 @@
 // What the headless screen showed, for tests and tools.
 #pragma once
+#include <cstdint>
 #include <vector>
 
 #include "platform/video.h"
@@ -18,6 +19,11 @@ struct HeadlessFrame {
 int HeadlessShownCount();
 // The last picture shown, or null before the first.
 const HeadlessFrame* HeadlessLastFrame();
+// Called with every picture as it is shown; null removes it.
+void HeadlessSetShowHook(void (*hook)(const HeadlessFrame* frame));
+// A 64-bit hash of a shown picture's size, indices and palette, the same on
+// every platform.
+uint64_t HeadlessFrameHash(const HeadlessFrame* frame);
 // The colour of pixel (x, y) of a shown picture through its palette.
 PlatformColour HeadlessFrameColour(const HeadlessFrame* frame, int x, int y);
 // Writes the picture as an 8-bit BMP with its palette. 1 on success.

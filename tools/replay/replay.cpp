@@ -1,9 +1,13 @@
 // Replays a demo through the real game loop on the headless backend.
 //
-// Usage: replay [--trace] [--frames N] [--data DIR] DEMO
+// Usage: replay [--trace] [--pictures FILE] [--frames N] [--data DIR] DEMO
 //   --trace     one line after every frame:
 //               frame game_state score lives level fuel camera_y craft_x craft_y
 //               scroll_speed enemies missiles depots bridge_state
+//   --pictures FILE  one line in FILE for every picture shown (presents,
+//               palette changes and fills of the visible surface): the frame
+//               it was shown in, 0 before the first, and the picture's hash
+//               in 16 hex digits
 //   --frames N  stop after N frames
 //   --data DIR  run in DIR, where the game's files are (default: here)
 // Without --trace it prints one line at the end of each level and at each end
@@ -14,6 +18,7 @@
 #include <io.h>
 #endif
 
+#include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,6 +26,7 @@
 
 #include "app/shell.h"
 #include "platform/headless/headless.h"
+#include "platform/headless/headless_video.h"
 #include "tools/demo/demo_file.h"
 #include "tools/demo/run_report.h"
 
@@ -29,11 +35,20 @@ namespace {
 Demo demo;
 bool trace = false;
 unsigned frame_limit = 0;
+std::FILE* pictures = nullptr;
+// The frame being played, 0 during the start-up.
+unsigned picture_frame = 0;
+
+void WritePicture(const HeadlessFrame* frame)
+{
+    std::fprintf(pictures, "%u %016" PRIx64 "\n", picture_frame, HeadlessFrameHash(frame));
+}
 
 int ReplayTurn(unsigned turn)
 {
     // Turn t comes after frame t and before frame t + 1.
     if (turn > 0) ReportFrame(stdout, turn, trace);
+    picture_frame = turn + 1;
     if (frame_limit && turn >= frame_limit) return 1;
     if (turn < demo.frames.size()) {
         HeadlessSetKeys(demo.frames[turn].data());
@@ -45,7 +60,7 @@ int ReplayTurn(unsigned turn)
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: replay [--trace] [--frames N] [--data DIR] DEMO\n");
+    std::fprintf(stderr, "usage: replay [--trace] [--pictures FILE] [--frames N] [--data DIR] DEMO\n");
     return 2;
 }
 
@@ -55,9 +70,12 @@ int main(int argc, char** argv)
 {
     const char* demo_path = nullptr;
     const char* data_dir = nullptr;
+    const char* pictures_path = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--trace")) {
             trace = true;
+        } else if (!std::strcmp(argv[i], "--pictures") && i + 1 < argc) {
+            pictures_path = argv[++i];
         } else if (!std::strcmp(argv[i], "--frames") && i + 1 < argc) {
             frame_limit = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
         } else if (!std::strcmp(argv[i], "--data") && i + 1 < argc) {
@@ -80,11 +98,28 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "replay: %s\n", error.c_str());
         return 1;
     }
+    // Opened before entering the data folder, where a relative path would lead elsewhere.
+    if (pictures_path) {
+        pictures = std::fopen(pictures_path, "wb");
+        if (!pictures) {
+            std::fprintf(stderr, "replay: cannot write %s\n", pictures_path);
+            return 1;
+        }
+        HeadlessSetShowHook(WritePicture);
+    }
     if (data_dir && chdir(data_dir) != 0) {
         std::fprintf(stderr, "replay: cannot enter %s\n", data_dir);
         return 1;
     }
     HeadlessSetTicks(demo.start_tick);
     HeadlessSetTurnHook(ReplayTurn);
-    return WinMain();
+    const int status = WinMain();
+    if (pictures) {
+        const bool failed = std::ferror(pictures) != 0;
+        if (std::fclose(pictures) != 0 || failed) {
+            std::fprintf(stderr, "replay: cannot write %s\n", pictures_path);
+            return 1;
+        }
+    }
+    return status;
 }
