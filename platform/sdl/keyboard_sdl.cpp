@@ -19,6 +19,16 @@ std::array<unsigned char, SDL_NUM_SCANCODES> held{};
 // release both taken in between two frames still count as held for one.
 std::array<unsigned char, PLATFORM_KEY_COUNT> pressed{};
 
+// On a desktop SDL takes key events in as the turn polls its queue, after
+// the turn has begun. In a page they come in while the game waits, after
+// the frame has read the keys: they are kept for the turn that follows.
+#ifdef __EMSCRIPTEN__
+constexpr bool KEYS_COME_BETWEEN_TURNS = true;
+#else
+constexpr bool KEYS_COME_BETWEEN_TURNS = false;
+#endif
+std::array<unsigned char, PLATFORM_KEY_COUNT> pressed_for_next_turn{};
+
 // Runs as SDL takes each event in, so that no press waits behind other
 // events in the queue, which the loop takes one a turn.
 int WatchKeys(void*, SDL_Event* event)
@@ -32,7 +42,7 @@ int WatchKeys(void*, SDL_Event* event)
     }
     const int code = SdlKeyToKeyCode(key.scancode, key.sym);
     held[key.scancode] = static_cast<unsigned char>(code);
-    if (code) pressed[code] = KEY_DOWN;
+    if (code) (KEYS_COME_BETWEEN_TURNS ? pressed_for_next_turn : pressed)[code] = KEY_DOWN;
     return 0;
 }
 
@@ -49,7 +59,8 @@ int PlatformOpenKeyboard()
 
 void SdlKeyboardNewTurn()
 {
-    pressed.fill(0);
+    pressed = pressed_for_next_turn;
+    pressed_for_next_turn.fill(0);
 }
 
 int PlatformReadKeyboard(unsigned char* keys)
@@ -70,4 +81,5 @@ void PlatformCloseKeyboard()
     SDL_DelEventWatch(WatchKeys, nullptr);
     held.fill(0);
     pressed.fill(0);
+    pressed_for_next_turn.fill(0);
 }
