@@ -1,5 +1,6 @@
 // Demo files: the exact text written, and what reading accepts and refuses.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -10,11 +11,13 @@
 
 namespace {
 
-// One file a test, as the tests may run side by side.
+// One file a test and process, as the tests, and other builds' runs of
+// them, may run side by side.
 std::string Path()
 {
     const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    return (std::filesystem::temp_directory_path() / ("wavedart_" + name + ".demo")).string();
+    const std::string file = "wavedart_" + name + "_" + std::to_string(getpid()) + ".demo";
+    return (std::filesystem::temp_directory_path() / file).string();
 }
 
 KeySnapshot Held(std::initializer_list<int> codes)
@@ -50,6 +53,7 @@ TEST(DemoFile, WritesOneLinePerFrameAndReadsItBackWithBlanksRepeatsAndWindowsLin
     EXPECT_EQ(back.frames, (std::vector<KeySnapshot>{Held({DIK_UP, DIK_SPACE}), Held({DIK_SPACE}), Held({})}));
     ASSERT_EQ(Read("wavedart-demo 1\nstart-tick 0\n", &back), "");
     EXPECT_TRUE(back.frames.empty());
+    std::filesystem::remove(Path());
 }
 
 TEST(DemoFile, RefusesBadHeadersBadFrameLinesAndTooManyFrames)
