@@ -1,0 +1,3 @@
+#include "platform/durable_files.h"
+
+void PlatformFilesSaved() {}
