@@ -6,8 +6,8 @@ JOBS ?= $(shell nproc)
 play: build-release
 	cd build/release/data && ../wavedart
 
-# Seconds of fuzzing per loader: a short run in the tests, a long one alone.
-FUZZ_TEST_SECONDS ?= 20
+# Seconds of fuzzing per reader: a short run in the tests, a long one alone.
+FUZZ_TEST_SECONDS ?= 12
 FUZZ_SECONDS ?= 600
 
 test: build-test build-sanitize

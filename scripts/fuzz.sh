@@ -1,9 +1,11 @@
 #!/bin/sh
-# Builds the libFuzzer targets of the BMP, WAVE and palette loaders with clang
-# and runs each in turn for SECONDS (default 600), seeded with the generated
-# data files. New inputs stay in build/fuzz/corpus/<target>, so a later run
-# goes on from them; an input that crashes is written to build/fuzz/crashes/
-# and the script fails. Each target's output is in build/fuzz/<target>.log.
+# Builds the libFuzzer targets of the BMP, WAVE and palette loaders and of the
+# profile's scores and settings readers with clang and runs each in turn for
+# SECONDS (default 600), seeded with the generated data files and the sample
+# files of fuzz/seeds/. New inputs stay in build/fuzz/corpus/<target>, so a
+# later run goes on from them; an input that crashes is written to
+# build/fuzz/crashes/ and the script fails. Each target's output is in
+# build/fuzz/<target>.log.
 # Usage: fuzz.sh [SECONDS]
 set -eu
 
@@ -13,7 +15,8 @@ data="$build/data"
 
 cmake -S . -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWAVEDART_FUZZ=ON -DWAVEDART_TESTS=OFF >/dev/null
-cmake --build "$build" -j "${JOBS:-2}" --target assets fuzz_bitmap fuzz_wave fuzz_palette >/dev/null
+cmake --build "$build" -j "${JOBS:-2}" --target assets fuzz_bitmap fuzz_wave fuzz_palette \
+    fuzz_scores fuzz_settings >/dev/null
 
 seed() {
     target="$1"
@@ -24,10 +27,12 @@ seed() {
 seed bitmap "$data"/art/*.bmp "$data"/menuart/*.bmp
 seed wave "$data"/sounds/*.wav
 seed palette "$data/PALDATA2.PAL"
+seed scores fuzz/seeds/scores/*
+seed settings fuzz/seeds/settings/*
 mkdir -p "$build/crashes"
 
 status=0
-for target in bitmap wave palette; do
+for target in bitmap wave palette scores settings; do
     log="$build/fuzz_$target.log"
     failed=0
     if "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \

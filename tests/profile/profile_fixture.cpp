@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
@@ -12,28 +14,23 @@ namespace fs = std::filesystem;
 ScratchFolder::ScratchFolder()
 {
     std::string pattern = (fs::temp_directory_path() / "wavedart-profile-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    path = mkdtemp(pattern.data());
 }
 
 ScratchFolder::~ScratchFolder()
 {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
+    fs::remove_all(path);
 }
 
 void WriteText(const fs::path& path, const std::string& text)
 {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << text;
-    if (!file) throw std::runtime_error("cannot write " + path.string());
+    std::ofstream(path, std::ios::binary) << text;
 }
 
 std::string ReadText(const fs::path& path)
 {
-    std::ifstream file(path, std::ios::binary);
     std::ostringstream text;
-    text << file.rdbuf();
+    text << std::ifstream(path, std::ios::binary).rdbuf();
     return text.str();
 }
 
@@ -48,9 +45,29 @@ std::vector<std::string> FilesStartingWith(const fs::path& folder, const std::st
     return names;
 }
 
-std::string OpenQuietly(const fs::path& folder, Profile* profile)
+std::string Said(const std::function<void()>& act)
 {
     testing::internal::CaptureStderr();
-    OpenProfile(folder, profile);
+    act();
     return testing::internal::GetCapturedStderr();
+}
+
+int RunInChild(const std::function<int()>& body, std::string* said)
+{
+    int pipe_ends[2];
+    EXPECT_EQ(pipe(pipe_ends), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(pipe_ends[1], STDERR_FILENO);
+        close(pipe_ends[0]);
+        _exit(body());
+    }
+    close(pipe_ends[1]);
+    said->clear();
+    char chunk[512];
+    for (ssize_t count; (count = read(pipe_ends[0], chunk, sizeof chunk)) > 0;) said->append(chunk, count);
+    close(pipe_ends[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WEXITSTATUS(status);
 }

@@ -2,28 +2,26 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "profile/profile.h"
 
 // A new empty folder under the system's temporary folder, removed with it.
-class ScratchFolder {
-public:
+struct ScratchFolder {
     ScratchFolder();
     ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
+    std::filesystem::path path;
 };
 
 void WriteText(const std::filesystem::path& path, const std::string& text);
 std::string ReadText(const std::filesystem::path& path);
 // The names of the files in folder that start with prefix, sorted.
 std::vector<std::string> FilesStartingWith(const std::filesystem::path& folder, const std::string& prefix);
+// What act writes on standard error.
+std::string Said(const std::function<void()>& act);
 
-// Opens a profile in folder, returning what it said on standard error.
-std::string OpenQuietly(const std::filesystem::path& folder, Profile* profile);
+// Runs body in a child process and returns its exit status; what it wrote on
+// standard error goes to *said.
+int RunInChild(const std::function<int()>& body, std::string* said);

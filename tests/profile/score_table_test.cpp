@@ -1,162 +1,112 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "profile/score_table.h"
 
 namespace {
 
-ScoreEntry Entry(const char* initials, int score, std::string replay = "")
-{
-    return {initials, score, 3, false, "2024-05-01", std::move(replay)};
-}
-
 std::string Order(const std::vector<ScoreEntry>& table)
 {
     std::string order;
-    for (const ScoreEntry& entry : table) order += entry.initials + ":" + std::to_string(entry.score) + " ";
+    for (const ScoreEntry& entry : table) order += entry.initials.substr(0, 1) + std::to_string(entry.score) + " ";
     return order;
 }
 
 }  // namespace
 
-// Each case starts from a table of nine entries (900, 800, ... 100 by
-// A01 ... A09) plus those listed, then inserts the last entry.
-TEST(ScoreTable, RanksTiesAndTheFullTable)
+// From a medium table of A entries, one N entry more.
+TEST(ScoreTable, HigherFirstEqualBelowZeroNever)
 {
+    const std::vector<int> full = {1000, 900, 800, 700, 600, 500, 400, 300, 200, 100};
     struct Case {
-        const char* name;
-        int before;  // entries of the nine added first
-        int score;
-        int rank;
-        int size_after;
+        std::vector<int> before;
+        int score, rank;
+        const char* after;
+        int dropped;
     };
     const Case cases[] = {
-        {"best of an empty table", 0, 5, 1, 1},
-        {"above all", 9, 1000, 1, 10},
-        {"equal to the best goes below it", 9, 900, 2, 10},
-        {"equal to the last of a table with room", 9, 100, 10, 10},
-        {"between two", 9, 450, 6, 10},
-        {"zero never enters", 0, 0, 0, 0},
-        {"negative never enters", 0, -5, 0, 0},
+        {{}, 5, 1, "N5 ", 0},
+        {{900, 500}, 900, 2, "A900 N900 A500 ", 0},
+        {{900, 500}, 700, 2, "A900 N700 A500 ", 0},
+        {{900, 500}, 500, 3, "A900 A500 N500 ", 0},
+        {full, 100, 0, "A1000 A900 A800 A700 A600 A500 A400 A300 A200 A100 ", 0},
+        {full, 101, 10, "A1000 A900 A800 A700 A600 A500 A400 A300 A200 N101 ", 100},
+        {full, 5000, 1, "N5000 A1000 A900 A800 A700 A600 A500 A400 A300 A200 ", 100},
+        {{}, 0, 0, "", 0},
+        {{}, -5, 0, "", 0},
     };
     for (const Case& test : cases) {
         ScoreTables tables;
-        for (int i = 0; i < test.before; ++i) {
-            const std::string initials = "A0" + std::to_string(i + 1);
-            InsertScore(&tables, 1, Entry(initials.c_str(), 900 - 100 * i));
-        }
-        EXPECT_EQ(InsertScore(&tables, 1, Entry("NEW", test.score)), test.rank) << test.name;
-        EXPECT_EQ(static_cast<int>(tables[1].size()), test.size_after) << test.name;
-        if (test.rank > 0) {
-            EXPECT_EQ(tables[1][test.rank - 1].initials, "NEW") << test.name;
-        }
-        EXPECT_TRUE(tables[0].empty() && tables[2].empty()) << test.name;
+        for (const int score : test.before) InsertScore(&tables, 1, {"AAA", score, 1, false, "2024-05-01", ""});
+        ScoreEntry dropped;
+        EXPECT_EQ(ScoreMakesTable(tables, 1, test.score), test.rank > 0) << test.after;
+        EXPECT_EQ(InsertScore(&tables, 1, {"NNN", test.score, 1, false, "2024-05-01", ""}, &dropped), test.rank);
+        EXPECT_EQ(Order(tables[1]), test.after);
+        EXPECT_EQ(dropped.score, test.dropped) << test.after;
+        EXPECT_TRUE(tables[0].empty() && tables[2].empty());
     }
+    EXPECT_FALSE(ScoreMakesTable({}, 3, 100));
+    EXPECT_FALSE(ScoreMakesTable({}, -1, 100));
 }
 
-TEST(ScoreTable, AFullTableDropsItsLastAndRefusesAnEqualLast)
+TEST(ScoreTable, WritesBackWhatItReads)
 {
+    const std::string text =
+        "wavedart-scores 1\n# difficulty initials score level finished date replay\n"
+        "easy ABC 41250 4 no 2024-05-01 20240501-203015-easy.demo\neasy Q7Z 41250 1 no 2024-05-02 -\n"
+        "hard JMB 2147483647 10 yes 2024-12-31 -\nend\n";
     ScoreTables tables;
-    for (int i = 0; i < SCORE_TABLE_SIZE; ++i) {
-        InsertScore(&tables, 2, Entry("AAA", 1000 - 10 * i, "r" + std::to_string(i) + ".demo"));
-    }
-    EXPECT_FALSE(ScoreMakesTable(tables, 2, 910));
-    ScoreEntry dropped;
-    EXPECT_EQ(InsertScore(&tables, 2, Entry("BBB", 910), &dropped), 0);
-    EXPECT_TRUE(dropped.replay.empty());
-    EXPECT_TRUE(ScoreMakesTable(tables, 2, 911));
-    EXPECT_EQ(InsertScore(&tables, 2, Entry("CCC", 911), &dropped), 10);
-    EXPECT_EQ(dropped.replay, "r9.demo");
-    EXPECT_EQ(tables[2].size(), static_cast<std::size_t>(SCORE_TABLE_SIZE));
-    EXPECT_FALSE(ScoreMakesTable(tables, 3, 5000));
-    EXPECT_FALSE(ScoreMakesTable(tables, -1, 5000));
-}
-
-TEST(ScoreTable, RoundTripKeepsEveryField)
-{
-    ScoreTables tables;
-    InsertScore(&tables, 0, {"ABC", 41250, 4, false, "2024-05-01", "20240501-203015-easy.demo"});
-    InsertScore(&tables, 0, {"Q7Z", 41250, 1, false, "2024-05-02", ""});
-    InsertScore(&tables, 2, {"JMB", 2147483647, 10, true, "2024-12-31", "b.demo"});
-    const std::string text = FormatScores(tables);
-    ScoreTables read;
-    const ParseOutcome outcome = ParseScores(text, &read);
+    const ParseOutcome outcome = ParseScores(text, &tables);
     EXPECT_EQ(outcome.health, ParseOutcome::GOOD);
     EXPECT_EQ(outcome.kept, 3);
-    EXPECT_EQ(FormatScores(read), text);
-    EXPECT_EQ(Order(read[0]), "ABC:41250 Q7Z:41250 ");
-    const ScoreEntry& best = read[2][0];
-    EXPECT_TRUE(best.finished);
-    EXPECT_EQ(best.level, 10);
-    EXPECT_EQ(best.date, "2024-12-31");
-    EXPECT_EQ(best.replay, "b.demo");
-    EXPECT_EQ(text.substr(0, 18), "wavedart-scores 1\n");
+    EXPECT_EQ(FormatScores(tables), text);
+    EXPECT_EQ(Order(tables[0]), "A41250 Q41250 ");
+    EXPECT_EQ(tables[0][0].replay, "20240501-203015-easy.demo");
+    EXPECT_EQ(tables[0][0].level, 4);
+    EXPECT_EQ(tables[0][1].date, "2024-05-02");
+    EXPECT_TRUE(tables[2][0].finished && !tables[0][0].finished);
 }
 
 TEST(ScoreTable, ReadsWhatItCanAndSaysWhatIsWrong)
 {
     const std::string head = "wavedart-scores 1\n";
     const std::string good = "easy ABC 500 2 no 2024-05-01 -\n";
+    std::string eleven;
+    for (int score = 1; score <= 11; ++score) eleven += "easy ABC " + std::to_string(score) + " 1 no 2024-05-01 -\n";
     struct Case {
-        const char* name;
         std::string text;
         ParseOutcome::Health health;
         const char* problem;
-        std::string easy_order;
+        const char* easy;
     };
     const Case cases[] = {
-        {"comments, blanks, CRLF and unknown lines", head + "# x\n\r\nrecord 9\n" +
-             "easy XYZ 700 1 yes 2024-01-01 a.demo\r\n" + good + "end\n",
-         ParseOutcome::GOOD, "", "XYZ:700 ABC:500 "},
-        {"out of order, ties in file order", head + good + "easy BIG 900 1 no 2024-05-01 -\n" +
-             "easy TIE 500 1 no 2024-05-01 -\nend\n",
-         ParseOutcome::GOOD, "", "BIG:900 ABC:500 TIE:500 "},
-        {"lines after end", head + good + "end\neasy AFT 900 1 no 2024-05-01 -\n", ParseOutcome::GOOD,
-         "", "ABC:500 "},
-        {"a newer game's words and lines", "wavedart-scores 2\nstreak 4\n" +
-             std::string("easy ABC 500 2 no 2024-05-01 - 17 extra\nhard what is this\nend\n"),
-         ParseOutcome::NEWER, "", "ABC:500 "},
-        {"empty", "", ParseOutcome::DAMAGED, "is empty", ""},
-        {"blank", " \n\n", ParseOutcome::DAMAGED, "is empty", ""},
-        {"another kind", "wavedart-settings 1\nend\n", ParseOutcome::DAMAGED,
-         "is not a wavedart-scores file", ""},
-        {"version 0", "wavedart-scores 0\nend\n", ParseOutcome::DAMAGED, "is not a wavedart-scores file",
-         ""},
-        {"cut short", head + good + "easy XYZ 40", ParseOutcome::DAMAGED, "was cut short", "ABC:500 "},
-        {"cut at a line's end", head + good, ParseOutcome::DAMAGED, "was cut short", "ABC:500 "},
-        {"bad fields", head + good + "easy ab1 5 1 no 2024-05-01 -\neasy ABC 0 1 no 2024-05-01 -\n" +
-             "easy ABC 5 0 no 2024-05-01 -\neasy ABC 5 100 no 2024-05-01 -\n" +
-             "easy ABC 5 1 maybe 2024-05-01 -\neasy ABC 5 1 no 2024-13-01 -\n" +
-             "easy ABC 2147483648 1 no 2024-05-01 -\neasy ABC -5 1 no 2024-05-01 -\n" +
-             "easy ABC 5 1 no 2024-05-01\nend\n",
-         ParseOutcome::DAMAGED, "has 9 damaged lines", "ABC:500 "},
-        {"a replay name leading out", head + "easy OUT 900 1 no 2024-05-01 ../../x\n" + good + "end\n",
-         ParseOutcome::DAMAGED, "has 1 damaged line", "OUT:900 ABC:500 "},
+        {head + "# x\n\r\nrecord 9\neasy XYZ 700 1 yes 2024-01-01 a.demo\r\n" + good + "end\n", ParseOutcome::GOOD,
+         "", "X700 A500 "},
+        {head + good + "easy BIG 900 1 no 2024-05-01 -\neasy TIE 500 1 no 2024-05-01 -\nend\n", ParseOutcome::GOOD,
+         "", "B900 A500 T500 "},
+        {head + eleven + "end\n", ParseOutcome::GOOD, "", "A11 A10 A9 A8 A7 A6 A5 A4 A3 A2 "},
+        {head + good + "end\neasy AFT 900 1 no 2024-05-01 -\n", ParseOutcome::GOOD, "", "A500 "},
+        {"wavedart-scores 2\nstreak 4\neasy ABC 500 2 no 2024-05-01 - 17 x\nhard what\nend\n", ParseOutcome::NEWER,
+         "", "A500 "},
+        {"", ParseOutcome::DAMAGED, "is empty", ""},
+        {" \n\n", ParseOutcome::DAMAGED, "is empty", ""},
+        {"wavedart-settings 1\nend\n", ParseOutcome::DAMAGED, "is not a wavedart-scores file", ""},
+        {"wavedart-scores 0\nend\n", ParseOutcome::DAMAGED, "is not a wavedart-scores file", ""},
+        {head + good + "easy XYZ 40", ParseOutcome::DAMAGED, "was cut short", "A500 "},
+        {head + good, ParseOutcome::DAMAGED, "was cut short", "A500 "},
+        {head + good + "easy ab1 5 1 no 2024-05-01 -\neasy ABC 0 1 no 2024-05-01 -\neasy ABC 5 0 no 2024-05-01 -\n" +
+             "easy ABC 5 100 no 2024-05-01 -\neasy ABC 5 1 maybe 2024-05-01 -\neasy ABC 5 1 no 2024-13-01 -\n" +
+             "easy ABC 2147483648 1 no 2024-05-01 -\neasy ABC -5 1 no 2024-05-01 -\neasy ABC 5 1 no 2024-05-01\nend\n",
+         ParseOutcome::DAMAGED, "has 9 damaged lines", "A500 "},
+        {head + "easy OUT 900 1 no 2024-05-01 ../../x\n" + good + "end\n", ParseOutcome::DAMAGED,
+         "has 1 damaged line", "O900 A500 "},
     };
     for (const Case& test : cases) {
         ScoreTables tables;
         const ParseOutcome outcome = ParseScores(test.text, &tables);
-        EXPECT_EQ(outcome.health, test.health) << test.name;
-        EXPECT_EQ(outcome.problem, test.problem) << test.name;
-        EXPECT_EQ(Order(tables[0]), test.easy_order) << test.name;
-        for (const ScoreEntry& entry : tables[0]) {
-            EXPECT_TRUE(IsValidEntry(entry)) << test.name;
-        }
+        EXPECT_EQ(outcome.health, test.health) << test.text;
+        EXPECT_EQ(outcome.problem, test.problem) << test.text;
+        EXPECT_EQ(Order(tables[0]), test.easy) << test.text;
+        EXPECT_EQ(outcome.kept, static_cast<int>(tables[0].size()));
+        for (const ScoreEntry& entry : tables[0]) EXPECT_TRUE(IsValidEntry(entry)) << test.text;
     }
-}
-
-TEST(ScoreTable, KeepsTheBestTenOfALongerFile)
-{
-    std::string text = "wavedart-scores 1\n";
-    for (int score = 1; score <= 15; ++score) {
-        text += "medium ABC " + std::to_string(score) + " 1 no 2024-05-01 -\n";
-    }
-    ScoreTables tables;
-    const ParseOutcome outcome = ParseScores(text + "end\n", &tables);
-    EXPECT_EQ(outcome.kept, SCORE_TABLE_SIZE);
-    ASSERT_EQ(tables[1].size(), static_cast<std::size_t>(SCORE_TABLE_SIZE));
-    EXPECT_EQ(tables[1].front().score, 15);
-    EXPECT_EQ(tables[1].back().score, 6);
 }
