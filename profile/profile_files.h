@@ -49,6 +49,19 @@ struct LoadedText {
 LoadedText LoadProfileText(const ProfileLock& lock, const char* name, const char* noun,
                            const std::function<ParseOutcome(std::string_view)>& parse);
 
+// The records of the profile's file name as parse reads them: none without a
+// profile; damage is handled as LoadProfileText does.
+template <typename Records>
+Records LoadRecords(Profile& profile, const char* name, const char* noun,
+                    ParseOutcome (*parse)(std::string_view, Records*))
+{
+    Records records{};
+    if (profile.folder.empty()) return records;
+    const ProfileLock lock(profile);
+    LoadProfileText(lock, name, noun, [&](std::string_view text) { return parse(text, &records); });
+    return records;
+}
+
 // Replaces the profile's file with text. When what it replaces came from a
 // newer game, a copy of that is kept first as "<name>.newer-YYYYMMDD-HHMMSS",
 // saying so in one line. Refuses to replace a file that could not be read.

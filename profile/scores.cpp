@@ -24,11 +24,7 @@ bool Named(const ScoreTables& tables, const std::string& replay)
 
 ScoreTables LoadScores(Profile& profile)
 {
-    ScoreTables tables;
-    if (profile.folder.empty()) return tables;
-    const ProfileLock lock(profile);
-    LoadTables(lock, &tables);
-    return tables;
+    return LoadRecords(profile, SCORES_FILE, "score", ParseScores);
 }
 
 ScoreSave AddScore(Profile& profile, int difficulty, const ScoreEntry& entry)

@@ -84,11 +84,7 @@ ParseOutcome ParseSettings(std::string_view text, Settings* settings)
 
 Settings LoadSettings(Profile& profile)
 {
-    Settings settings;
-    if (profile.folder.empty()) return settings;
-    const ProfileLock lock(profile);
-    LoadFile(lock, &settings);
-    return settings;
+    return LoadRecords(profile, SETTINGS_FILE, "setting", ParseSettings);
 }
 
 bool SaveSettings(Profile& profile, const Settings& settings)
