@@ -1,13 +1,30 @@
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
+#include <time.h>
+#endif
 #include <SDL.h>
 
 #include <chrono>
+#include <cstdint>
 #include <thread>
 
 #include "platform/clock.h"
 
+// Milliseconds since the machine started, which differ from one run to the
+// next: the random sequence is seeded with the first reading. SDL's own
+// count starts with SDL, a few milliseconds before that reading.
 uint32_t PlatformGetTicks()
 {
-    return SDL_GetTicks();
+#ifdef _WIN32
+    return GetTickCount();
+#else
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<uint32_t>(static_cast<uint64_t>(now.tv_sec) * 1000u +
+                                 static_cast<uint64_t>(now.tv_nsec) / 1000000u);
+#endif
 }
 
 void PlatformSleep(uint32_t ms)

@@ -2,16 +2,22 @@
 // wait hands the page its turn (keys, drawing, sound) and comes back after
 // it, through the unwinding and rewinding of the call stack that the link
 // builds in.
-#include <SDL.h>
 #include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include <cstdint>
 
 #include "platform/clock.h"
 
 extern "C" void WavedartYieldToPage();
 
+// The page's steady clock, counted from the wall-clock time at which the page
+// loaded: the first reading seeds the random sequence, so every load of the
+// page differs, and the wall clock being set meanwhile changes nothing.
 uint32_t PlatformGetTicks()
 {
-    return SDL_GetTicks();
+    static const double page_loaded_at = emscripten_date_now() - emscripten_get_now();
+    return static_cast<uint32_t>(static_cast<uint64_t>(page_loaded_at + emscripten_get_now()));
 }
 
 void PlatformSleep(uint32_t ms)
