@@ -1,4 +1,6 @@
-// The SDL window and its events, one event per message-loop turn.
+// The SDL window and its events: one event that the game acts on per
+// message-loop turn, and on the way to it every event that only tells of a
+// device's state.
 #ifdef WAVEDART_HAVE_X11
 // Only for X: elsewhere it brings in the system's window headers.
 #include <SDL_syswm.h>
@@ -29,6 +31,65 @@ int WatchFocus(void*, SDL_Event* event)
     if (event->window.event == SDL_WINDOWEVENT_FOCUS_GAINED) has_focus = 1;
     if (event->window.event == SDL_WINDOWEVENT_FOCUS_LOST) has_focus = 0;
     return 0;
+}
+
+// Events that only tell what a device holds now, which the game reads when it
+// needs it: the keys through the keyboard's watch, which sees each event as
+// SDL takes it in, and the pads' sticks and buttons from the pads
+// themselves. A stick in motion queues them faster than the turns take one
+// each, so they are worked off in passing, and a close, a lost focus or a
+// pad plugged in does not wait behind them.
+bool OnlyDeviceState(Uint32 type)
+{
+    switch (type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+    case SDL_MOUSEWHEEL:
+    case SDL_JOYAXISMOTION:
+    case SDL_JOYBALLMOTION:
+    case SDL_JOYHATMOTION:
+    case SDL_JOYBUTTONDOWN:
+    case SDL_JOYBUTTONUP:
+    case SDL_JOYBATTERYUPDATED:
+    case SDL_CONTROLLERAXISMOTION:
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP:
+    case SDL_CONTROLLERTOUCHPADDOWN:
+    case SDL_CONTROLLERTOUCHPADMOTION:
+    case SDL_CONTROLLERTOUCHPADUP:
+    case SDL_CONTROLLERSENSORUPDATE:
+    case SDL_FINGERDOWN:
+    case SDL_FINGERUP:
+    case SDL_FINGERMOTION:
+    case SDL_SENSORUPDATE:
+        return true;
+    default:
+        return false;
+    }
+}
+
+struct WindowMessage {
+    Uint8 event;
+    int message;
+};
+
+constexpr WindowMessage WINDOW_MESSAGES[] = {
+    {SDL_WINDOWEVENT_CLOSE, WM_CLOSE},
+    {SDL_WINDOWEVENT_EXPOSED, WM_PAINT},
+    {SDL_WINDOWEVENT_FOCUS_GAINED, WM_SETFOCUS},
+    {SDL_WINDOWEVENT_FOCUS_LOST, WM_KILLFOCUS},
+};
+
+int MessageFor(const SDL_Event& event)
+{
+    if (event.type == SDL_QUIT) return WM_CLOSE;
+    if (event.type != SDL_WINDOWEVENT) return WM_OTHER;
+    for (const WindowMessage& entry : WINDOW_MESSAGES) {
+        if (entry.event == event.window.event) return entry.message;
+    }
+    return WM_OTHER;
 }
 
 // Without a display server SDL falls back on drivers that show nothing; the
@@ -108,9 +169,8 @@ int PlatformOpenWindow(const char* title, int width, int height)
         SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
         return 0;
     }
-    // The loop takes one event a turn and the game has no use for the
-    // mouse's moves or for text: a moving mouse alone would queue events
-    // faster than the turns take them, holding up the ones that matter.
+    // The game has no use for the mouse's moves or for text: SDL need not
+    // queue them at all.
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
     SDL_StopTextInput();
     has_focus = SDL_GetKeyboardFocus() == window;
@@ -145,18 +205,12 @@ int PlatformBeginTurn(PlatformMessage*)
 int PlatformPollBackendMessage(PlatformMessage* msg)
 {
     SDL_Event event;
-    if (!SDL_PollEvent(&event)) return 0;
-    if (window_event_handler) window_event_handler(&event);
-    SdlGamepadEvent(&event);
-    SdlAudioEvent(&event);
-    *msg = PlatformMessage{WM_OTHER, 0};
-    if (event.type == SDL_QUIT) {
-        msg->message = WM_CLOSE;
-    } else if (event.type == SDL_WINDOWEVENT) {
-        if (event.window.event == SDL_WINDOWEVENT_CLOSE) msg->message = WM_CLOSE;
-        if (event.window.event == SDL_WINDOWEVENT_EXPOSED) msg->message = WM_PAINT;
-        if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) msg->message = WM_SETFOCUS;
-        if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) msg->message = WM_KILLFOCUS;
-    }
+    do {
+        if (!SDL_PollEvent(&event)) return 0;
+        if (window_event_handler) window_event_handler(&event);
+        SdlGamepadEvent(&event);
+        SdlAudioEvent(&event);
+    } while (OnlyDeviceState(event.type));
+    *msg = PlatformMessage{MessageFor(event), 0};
     return 1;
 }

@@ -92,7 +92,7 @@ TEST_F(GamepadSdlTest, PadUnpluggedInPlayPausesUntilStartOrAnArrow)
     };
     OpenInput();
     OpenKeyboard();
-    PushFocus(SDL_WINDOWEVENT_FOCUS_GAINED);
+    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
     game_state = STATE_PLAYING;
     int index = PlugIn();
     SDL_Joystick* stick = SDL_JoystickOpen(index);

@@ -20,7 +20,7 @@ protected:
         ASSERT_EQ(PlatformOpenWindow("keyboard test", 640, 480), 1) << SDL_GetError();
         OpenInput();
         ASSERT_EQ(OpenKeyboard(), 1);
-        PushFocus(SDL_WINDOWEVENT_FOCUS_GAINED);
+        PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
         RunTurns();
     }
 
@@ -80,11 +80,11 @@ TEST_F(KeyboardSdlTest, HeldUntilReleasedTappedForOneTurnAndNothingWithoutTheFoc
     RunTurns();
     EXPECT_TRUE(Held(DIK_SPACE));
     EXPECT_FALSE(Held(DIK_UP)) << "the tap counted for one frame only";
-    PushFocus(SDL_WINDOWEVENT_FOCUS_LOST);
+    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
     PushKey(SDL_KEYDOWN, SDL_SCANCODE_N, SDLK_n);
     EXPECT_FALSE(Held(DIK_SPACE));
     EXPECT_FALSE(Held(DIK_N));
-    PushFocus(SDL_WINDOWEVENT_FOCUS_GAINED);
+    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
     PushKey(SDL_KEYUP, SDL_SCANCODE_SPACE, SDLK_SPACE);
     RunTurns();
     EXPECT_FALSE(Held(DIK_SPACE));

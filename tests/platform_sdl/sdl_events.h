@@ -6,8 +6,9 @@
 #include "platform/sdl/sdl_window.h"
 #include "platform/window.h"
 
-// The dummy window is never given the focus by SDL: it is told of it.
-inline void PushFocus(SDL_WindowEventID change)
+// A window event, as the window system would report it; the dummy window is
+// never given the focus by SDL, for one, and is told of it this way.
+inline void PushWindowEvent(SDL_WindowEventID change)
 {
     SDL_Event event{};
     event.window.type = SDL_WINDOWEVENT;
