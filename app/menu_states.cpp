@@ -6,10 +6,10 @@
 #include "app/extensions.h"
 #include "app/game_state.h"
 #include "app/menu_screens.h"
+#include "app/shell.h"
 #include "graphics/display.h"
 #include "graphics/text_log.h"
 #include "input/keyboard.h"
-#include "platform/window.h"
 
 namespace {
 
@@ -39,8 +39,7 @@ void RunMainMenu()
 {
     ReadKeyboard();
     if (KeyState[DIK_ESCAPE]) {
-        game_state = STATE_QUIT;
-        PlatformPostMessage(WM_DESTROY, 0);
+        BeginQuit();
         return;
     }
     if (KeyState[DIK_N]) {

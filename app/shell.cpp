@@ -78,11 +78,8 @@ int MainWindowProc(int message, int)
         return 0;
     case WM_CLOSE:
         // Closing the window or a termination signal quits as Escape on the
-        // main menu does: fade out, then the quit message.
-        if (game_state != STATE_QUIT && game_state != STATE_CLOSING) {
-            game_state = STATE_QUIT;
-            PlatformPostMessage(WM_DESTROY, 0);
-        }
+        // main menu does.
+        if (game_state != STATE_QUIT && game_state != STATE_CLOSING) BeginQuit();
         return 0;
     case WM_SETFOCUS:
         window_focused = 1;
@@ -93,6 +90,15 @@ int MainWindowProc(int message, int)
     default:
         return 0;
     }
+}
+
+void BeginQuit()
+{
+    game_state = STATE_QUIT;
+    // Silent from here: the fade must not carry the engine or the fuel alarm,
+    // and a pause ended by the quit must not bring them back.
+    StopAllSounds();
+    PlatformPostMessage(WM_DESTROY, 0);
 }
 
 int AppStartUp()

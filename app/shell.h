@@ -10,6 +10,9 @@ extern int app_instance;
 // when the display cannot start, after one line on standard error saying so.
 int WinMain();
 int MainWindowProc(int message, int wparam);
+// Quitting begins: every sound stops, the next frame fades out, and the
+// quit message follows.
+void BeginQuit();
 int AppStartUp();
 int AppFrame();
 int AppShutDown();
