@@ -33,12 +33,12 @@ int WatchFocus(void*, SDL_Event* event)
     return 0;
 }
 
-// Events that only tell what a device holds now, which the game reads when it
-// needs it: the keys through the keyboard's watch, which sees each event as
-// SDL takes it in, and the pads' sticks and buttons from the pads
-// themselves. A stick in motion queues them faster than the turns take one
-// each, so they are worked off in passing, and a close, a lost focus or a
-// pad plugged in does not wait behind them.
+// Events that only tell what a device holds now. The game reads the keys
+// through the keyboard's watch, which sees each event as SDL takes it in, and
+// the pads' sticks and buttons from the pads themselves; the mouse and touch
+// it does not read. A stick in motion queues these faster than the turns
+// take one each, so they are worked off in passing, and a close, a lost
+// focus or a pad plugged in does not wait behind them.
 bool OnlyDeviceState(Uint32 type)
 {
     switch (type) {
