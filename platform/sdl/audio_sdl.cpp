@@ -8,6 +8,7 @@
 
 #include "platform/audio.h"
 #include "platform/mixer.h"
+#include "platform/sdl/quiet_libraries.h"
 #include "platform/sdl/sdl_audio.h"
 
 namespace {
@@ -88,6 +89,7 @@ void FillOutput(void*, Uint8* stream, int length)
 // The default output device, opened paused: nothing mixes on it yet.
 SDL_AudioDeviceID OpenDefaultDevice(SDL_AudioSpec* got)
 {
+    const QuietLibraries quiet;
     SDL_AudioSpec wanted{};
     wanted.freq = WANTED_RATE;
     wanted.format = AUDIO_S16SYS;
@@ -127,7 +129,7 @@ void SdlAudioEvent(const SDL_Event* event)
 int PlatformOpenAudio()
 {
     if (audio_started) return 1;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
+    if (QuietInitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
     device = OpenDefaultDevice(&granted);
     if (device == 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
