@@ -27,6 +27,8 @@ constexpr int TABLE_LEVEL_RIGHT_X = 296;
 constexpr int TABLE_FINISHED_X = 328;
 constexpr int TABLE_DATE_X = 416;
 constexpr int TABLE_REPLAY_X = 528;
+// A note in place of the rows: an empty table, or no profile.
+constexpr int TABLE_NOTE_Y = 264;
 // One line under the box, for what happened to a save.
 constexpr int TABLE_STATUS_Y = 392;
 
@@ -40,3 +42,9 @@ constexpr int ENTRY_CELL_CENTRE_X[3] = {272, 320, 368};
 constexpr int ENTRY_CELL_TOP = 290;
 constexpr int ENTRY_CELL_WIDTH = 36;
 constexpr int ENTRY_CELL_HEIGHT = 40;
+
+// The colours of the marks the screens fill in, as indices of the menu
+// palette that every picture is drawn in: the chosen row's bar, and the
+// chosen tab's underline and letter cell's frame.
+constexpr int MARK_BAR_INDEX = 165;
+constexpr int MARK_LINE_INDEX = 136;

@@ -1,5 +1,6 @@
 #include "input/gamepad.h"
 
+#include "app/extensions.h"
 #include "app/game_state.h"
 #include "input/key_codes.h"
 
@@ -25,11 +26,17 @@ constexpr ButtonKey MAIN_MENU[] = {
     {GAMEPAD_START, DIK_N},
     {GAMEPAD_Y, DIK_I},
     {GAMEPAD_BACK, DIK_ESCAPE},
+    {GAMEPAD_X, DIK_H},
 };
 constexpr ButtonKey NEW_GAME_MENU[] = {
     {GAMEPAD_X, DIK_E},
     {GAMEPAD_A, DIK_M},
     {GAMEPAD_Y, DIK_D},
+};
+constexpr ButtonKey ADDED_SCREENS[] = {
+    {GAMEPAD_A, DIK_RETURN},
+    {GAMEPAD_START, DIK_RETURN},
+    {GAMEPAD_BACK, DIK_BACK},
 };
 constexpr ButtonKey OTHER_SCREENS[] = {
     {GAMEPAD_A, DIK_SPACE},
@@ -75,6 +82,8 @@ void GamepadToKeys(const PlatformGamepad& pad, int state, unsigned char* keys)
         AddKeys(MAIN_MENU, buttons, keys);
     } else if (state == STATE_NEW_GAME_MENU) {
         AddKeys(NEW_GAME_MENU, buttons, keys);
+    } else if (state >= STATE_EXTRA_FIRST) {
+        AddKeys(ADDED_SCREENS, buttons, keys);
     } else {
         AddKeys(OTHER_SCREENS, buttons, keys);
     }

@@ -1,10 +1,12 @@
 // The pad read as keys, so that every screen's key rules serve it unchanged.
 //
 // On every screen the d-pad and the left stick are the arrows and B is
-// Backspace. Main menu: Start is N (new game), Y is I (instructions), Back is
-// Escape (quit). New-game screen: X is E (easy), A is M (medium), Y is D
-// (hard). Elsewhere, play included: A is Space (fire), Start is P (pause)
-// and Back is Backspace.
+// Backspace. Main menu: Start is N (new game), Y is I (instructions), X is H
+// (high scores), Back is Escape (quit). New-game screen: X is E (easy), A is
+// M (medium), Y is D (hard). The screens added around the game (states from
+// STATE_EXTRA_FIRST on, the high scores' among them): A and Start are Enter,
+// Back is Backspace. Elsewhere, play included: A is Space (fire), Start is P
+// (pause) and Back is Backspace.
 #pragma once
 
 #include "platform/gamepad.h"

@@ -5,6 +5,9 @@
 #include "tools/assetgen/art.h"
 #include "tools/assetgen/menu_parts.h"
 
+static_assert(MARK_BAR_INDEX == RAMP_NAVY.first + 7, "the row bar is navy's lightest shade");
+static_assert(MARK_LINE_INDEX == RAMP_GOLD.first + 10, "the marks are a bright gold");
+
 namespace {
 
 // A dark well that the game's text is drawn into.

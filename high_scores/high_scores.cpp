@@ -1,0 +1,115 @@
+#include "high_scores/high_scores.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "app/game_state.h"
+#include "high_scores/score_screens.h"
+#include "input/keyboard.h"
+#include "profile/scores.h"
+
+ScoreScreens score_screens;
+int (*play_entry_replay)(const std::string& text) = nullptr;
+
+namespace {
+
+constexpr int PICTURE_WIDTH = 640;
+constexpr int PICTURE_HEIGHT = 480;
+
+void LoadPicture(BitmapImage* image, const char* name)
+{
+    LoadBitmapFile(&bitmap_file, name);
+    CreateBitmapImage(image, 0, 0, PICTURE_WIDTH, PICTURE_HEIGHT, 8);
+    LoadBitmapImage(image, &bitmap_file, 0, 0, PIXEL_COORDS);
+    UnloadBitmapFile(&bitmap_file);
+}
+
+int MainMenuKeys()
+{
+    if (!KeyState[DIK_H]) return 0;
+    ReloadTables();
+    int counts[TABLE_DIFFICULTIES];
+    CountRows(counts);
+    OpenTableView(&score_screens.view, difficulty, NO_ROW, counts);
+    score_screens.status.clear();
+    score_screens.status_is_trouble = false;
+    EnterScreen(STATE_HIGH_SCORES);
+    return 1;
+}
+
+// Where a score goes in its table: below every entry with as much or more.
+int RankOf(const std::vector<ScoreEntry>& table, int score)
+{
+    int rank = 1;
+    for (const ScoreEntry& entry : table) rank += entry.score >= score ? 1 : 0;
+    return rank;
+}
+
+}  // namespace
+
+bool ProfileKeepsScores()
+{
+    return score_screens.profile && score_screens.profile->can_write;
+}
+
+void ReloadTables()
+{
+    score_screens.tables = score_screens.profile ? LoadScores(*score_screens.profile) : ScoreTables{};
+}
+
+void CountRows(int* counts)
+{
+    for (int d = 0; d < TABLE_DIFFICULTIES; ++d) {
+        counts[d] = static_cast<int>(score_screens.tables[static_cast<size_t>(d)].size());
+    }
+}
+
+void EnterScreen(int state)
+{
+    game_state = state;
+    score_screens.presses_started = false;
+}
+
+void ReadScreenKeys()
+{
+    ReadKeyboard();
+    if (!score_screens.presses_started) {
+        StartKeyPresses(&score_screens.presses, KeyState);
+        score_screens.presses_started = true;
+    } else {
+        UpdateKeyPresses(&score_screens.presses, KeyState);
+    }
+}
+
+void InstallHighScores(Profile* profile)
+{
+    score_screens.profile = profile && !profile->folder.empty() ? profile : nullptr;
+    LoadPicture(&score_screens.table_picture, "menuart/high_scores_screen.bmp");
+    LoadPicture(&score_screens.initials_picture, "menuart/new_high_score_screen.bmp");
+    app_extensions.main_menu_keys = MainMenuKeys;
+    app_extensions.screens[STATE_HIGH_SCORES - STATE_EXTRA_FIRST] = RunHighScoreTable;
+    app_extensions.screens[STATE_ENTER_INITIALS - STATE_EXTRA_FIRST] = RunEnterInitials;
+}
+
+void UninstallHighScores()
+{
+    app_extensions.main_menu_keys = nullptr;
+    app_extensions.screens[STATE_HIGH_SCORES - STATE_EXTRA_FIRST] = nullptr;
+    app_extensions.screens[STATE_ENTER_INITIALS - STATE_EXTRA_FIRST] = nullptr;
+    DestroyBitmapImage(&score_screens.table_picture);
+    DestroyBitmapImage(&score_screens.initials_picture);
+    score_screens = ScoreScreens{};
+}
+
+int OfferFinishedGame(EndedGame game)
+{
+    if (!ProfileKeepsScores() || game.difficulty < 0 || game.difficulty >= TABLE_DIFFICULTIES) return 0;
+    ReloadTables();
+    if (!ScoreMakesTable(score_screens.tables, game.difficulty, game.score)) return 0;
+    game.level = std::clamp(game.level, 1, MAX_LEVELS);
+    score_screens.rank = RankOf(score_screens.tables[static_cast<size_t>(game.difficulty)], game.score);
+    score_screens.game = std::move(game);
+    StartInitials(&score_screens.initials, score_screens.last_initials.c_str());
+    EnterScreen(STATE_ENTER_INITIALS);
+    return 1;
+}

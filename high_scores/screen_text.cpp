@@ -1,0 +1,31 @@
+#include "high_scores/screen_text.h"
+
+#include <cstring>
+
+#include "graphics/display.h"
+#include "graphics/text_log.h"
+
+namespace {
+
+int TextWidth(const char* text)
+{
+    return TEXT_CHAR_WIDTH * static_cast<int>(std::strlen(text));
+}
+
+}  // namespace
+
+void DrawTextCentred(const char* text, int centre_x, int y, uint32_t colour)
+{
+    DrawText(text, centre_x - TextWidth(text) / 2, y, colour, back_surface);
+}
+
+void DrawTextRight(const char* text, int right_x, int y, uint32_t colour)
+{
+    DrawText(text, right_x - TextWidth(text), y, colour, back_surface);
+}
+
+void FillMark(int left, int top, int right, int bottom, int index)
+{
+    const DisplayRect rect{left, top, right, bottom};
+    FillSurface(back_surface, index, &rect);
+}
