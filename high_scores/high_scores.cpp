@@ -9,7 +9,7 @@
 #include "profile/scores.h"
 
 ScoreScreens score_screens;
-int (*play_entry_replay)(const std::string& text) = nullptr;
+int (*play_entry_replay)(const std::string& name) = nullptr;
 
 namespace {
 

@@ -40,8 +40,8 @@ struct EndedGame {
 // is returned.
 int OfferFinishedGame(EndedGame game);
 
-// How the table screen plays an entry's replay: with the replay's text,
-// starts playing it in the game, to return to STATE_HIGH_SCORES when it
-// ends; 0 when it cannot be played (after saying why). Null, the default,
-// leaves replays unplayed.
-extern int (*play_entry_replay)(const std::string& text);
+// How the table screen plays an entry's replay: given the replay's file name
+// in the profile's replays/, starts playing it in the game, to come back to
+// STATE_HIGH_SCORES when it ends; 0 when it cannot be played (having said
+// why). Null, the default, plays none.
+extern int (*play_entry_replay)(const std::string& name);

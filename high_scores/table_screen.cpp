@@ -10,7 +10,6 @@
 #include "high_scores/screen_layout.h"
 #include "high_scores/screen_text.h"
 #include "input/keyboard.h"
-#include "profile/replays.h"
 
 namespace {
 
@@ -77,9 +76,7 @@ void WatchChosen()
         SetStatus("NO REPLAY WAS KEPT OF THIS GAME", false);
         return;
     }
-    std::string text;
-    if (!play_entry_replay || !ReadReplay(*score_screens.profile, entry.replay, &text) ||
-        !play_entry_replay(text)) {
+    if (!play_entry_replay || !play_entry_replay(entry.replay)) {
         SetStatus("THIS REPLAY CANNOT BE PLAYED", true);
         return;
     }
