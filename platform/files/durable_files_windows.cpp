@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include <cstring>
-#include <cstdlib>
 
 #include "platform/durable_files.h"
 
@@ -42,9 +41,15 @@ bool WriteAll(HANDLE file, std::string_view bytes)
 
 fs::path PlatformEnvironmentPath(const char* name)
 {
-    std::wstring wide_name(name, name + std::strlen(name));
-    const wchar_t* value = _wgetenv(wide_name.c_str());
-    return value ? fs::path(value) : fs::path();
+    const std::wstring wide_name(name, name + std::strlen(name));
+    std::wstring value(MAX_PATH, L'\0');
+    DWORD length = GetEnvironmentVariableW(wide_name.c_str(), value.data(), static_cast<DWORD>(value.size()));
+    if (length > value.size()) {
+        value.resize(length);
+        length = GetEnvironmentVariableW(wide_name.c_str(), value.data(), length);
+    }
+    value.resize(length < value.size() ? length : 0);
+    return fs::path(value);
 }
 
 bool PlatformWriteDurably(const fs::path& path, std::string_view bytes, std::string* error)
