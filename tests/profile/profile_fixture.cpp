@@ -1,5 +1,6 @@
 #include "tests/profile/profile_fixture.h"
 
+#include <fnmatch.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/wait.h>
@@ -43,6 +44,13 @@ std::vector<std::string> FilesStartingWith(const fs::path& folder, const std::st
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+const std::string STAMP = "[0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9]-[0-9][0-9][0-9][0-9][0-9][0-9]";
+
+bool Matches(const std::string& text, const std::string& pattern)
+{
+    return fnmatch(pattern.c_str(), text.c_str(), 0) == 0;
 }
 
 std::string Said(const std::function<void()>& act)

@@ -54,7 +54,8 @@ TEST(Saving, ScoresReplaysAndSettingsComeBackAsSaved)
     EXPECT_EQ(save.dropped_replay, "run.demo");
     EXPECT_EQ(AddScore(profile, 1, Entry(200)).rank, 0);
     EXPECT_EQ(AddScore(profile, 1, {"ab", 900, 1, false, "2024-05-01", ""}).rank, 0);
-    EXPECT_EQ(MediumOnDisk(scratch.path), (std::vector<int>{1000, 900, 800, 700, 600, 550, 500, 400, 300, 200}));
+    EXPECT_EQ(MediumOnDisk(scratch.path),
+              (std::vector<int>{1000, 900, 800, 700, 600, 550, 500, 400, 300, 200}));
     EXPECT_EQ(LoadScores(profile)[1][5].replay, "run-2.demo");
     DeleteReplay(profile, save.dropped_replay);
     EXPECT_FALSE(fs::exists(scratch.path / "replays/run.demo"));
@@ -139,7 +140,8 @@ TEST(Saving, AGameKilledWhileSavingLeavesTheOldTableOrTheNew)
         previous = table;
     }
     EXPECT_TRUE(FilesStartingWith(scratch.path, "scores.txt.bad").empty());
-    std::printf("250 kills: %d while a save was being written, %d after the table had moved on\n", mid_save, advanced);
+    std::printf("250 kills: %d while a save was being written, %d after the table had moved on\n", mid_save,
+                advanced);
     EXPECT_GT(mid_save, 0);
     EXPECT_GT(advanced, 0);
 }
@@ -166,7 +168,8 @@ TEST(Saving, AFullDiskKeepsTheOldFileAndSaysSoOnce)
         },
         &said);
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(said, "wavedart: cannot save in " + scratch.path.string() + " (File too large); scores will not be kept\n");
+    EXPECT_EQ(said, "wavedart: cannot save in " + scratch.path.string() +
+                        " (File too large); scores will not be kept\n");
     EXPECT_EQ(ReadText(scratch.path / "scores.txt"), before);
     EXPECT_EQ(FilesStartingWith(scratch.path, "scores.txt").size(), 1u);
     EXPECT_TRUE(fs::is_empty(scratch.path / "replays"));

@@ -7,7 +7,7 @@ namespace {
 std::string Order(const std::vector<ScoreEntry>& table)
 {
     std::string order;
-    for (const ScoreEntry& entry : table) order += entry.initials.substr(0, 1) + std::to_string(entry.score) + " ";
+    for (const ScoreEntry& entry : table) order += entry.initials[0] + std::to_string(entry.score) + " ";
     return order;
 }
 
@@ -36,10 +36,13 @@ TEST(ScoreTable, HigherFirstEqualBelowZeroNever)
     };
     for (const Case& test : cases) {
         ScoreTables tables;
-        for (const int score : test.before) InsertScore(&tables, 1, {"AAA", score, 1, false, "2024-05-01", ""});
+        for (const int score : test.before) {
+            InsertScore(&tables, 1, {"AAA", score, 1, false, "2024-05-01", ""});
+        }
         ScoreEntry dropped;
         EXPECT_EQ(ScoreMakesTable(tables, 1, test.score), test.rank > 0) << test.after;
-        EXPECT_EQ(InsertScore(&tables, 1, {"NNN", test.score, 1, false, "2024-05-01", ""}, &dropped), test.rank);
+        EXPECT_EQ(InsertScore(&tables, 1, {"NNN", test.score, 1, false, "2024-05-01", ""}, &dropped),
+                  test.rank);
         EXPECT_EQ(Order(tables[1]), test.after);
         EXPECT_EQ(dropped.score, test.dropped) << test.after;
         EXPECT_TRUE(tables[0].empty() && tables[2].empty());
@@ -71,7 +74,9 @@ TEST(ScoreTable, ReadsWhatItCanAndSaysWhatIsWrong)
     const std::string head = "wavedart-scores 1\n";
     const std::string good = "easy ABC 500 2 no 2024-05-01 -\n";
     std::string eleven;
-    for (int score = 1; score <= 11; ++score) eleven += "easy ABC " + std::to_string(score) + " 1 no 2024-05-01 -\n";
+    for (int score = 1; score <= 11; ++score) {
+        eleven += "easy ABC " + std::to_string(score) + " 1 no 2024-05-01 -\n";
+    }
     struct Case {
         std::string text;
         ParseOutcome::Health health;
@@ -79,23 +84,25 @@ TEST(ScoreTable, ReadsWhatItCanAndSaysWhatIsWrong)
         const char* easy;
     };
     const Case cases[] = {
-        {head + "# x\n\r\nrecord 9\neasy XYZ 700 1 yes 2024-01-01 a.demo\r\n" + good + "end\n", ParseOutcome::GOOD,
-         "", "X700 A500 "},
-        {head + good + "easy BIG 900 1 no 2024-05-01 -\neasy TIE 500 1 no 2024-05-01 -\nend\n", ParseOutcome::GOOD,
-         "", "B900 A500 T500 "},
+        {head + "# x\n\r\nrecord 9\neasy XYZ 700 1 yes 2024-01-01 a.demo\r\n" + good + "end\n",
+         ParseOutcome::GOOD, "", "X700 A500 "},
+        {head + good + "easy BIG 900 1 no 2024-05-01 -\neasy TIE 500 1 no 2024-05-01 -\nend\n",
+         ParseOutcome::GOOD, "", "B900 A500 T500 "},
         {head + eleven + "end\n", ParseOutcome::GOOD, "", "A11 A10 A9 A8 A7 A6 A5 A4 A3 A2 "},
         {head + good + "end\neasy AFT 900 1 no 2024-05-01 -\n", ParseOutcome::GOOD, "", "A500 "},
-        {"wavedart-scores 2\nstreak 4\neasy ABC 500 2 no 2024-05-01 - 17 x\nhard what\nend\n", ParseOutcome::NEWER,
-         "", "A500 "},
+        {"wavedart-scores 2\nstreak 4\neasy ABC 500 2 no 2024-05-01 - 17 x\nhard what\nend\n",
+         ParseOutcome::NEWER, "", "A500 "},
         {"", ParseOutcome::DAMAGED, "is empty", ""},
         {" \n\n", ParseOutcome::DAMAGED, "is empty", ""},
         {"wavedart-settings 1\nend\n", ParseOutcome::DAMAGED, "is not a wavedart-scores file", ""},
         {"wavedart-scores 0\nend\n", ParseOutcome::DAMAGED, "is not a wavedart-scores file", ""},
         {head + good + "easy XYZ 40", ParseOutcome::DAMAGED, "was cut short", "A500 "},
         {head + good, ParseOutcome::DAMAGED, "was cut short", "A500 "},
-        {head + good + "easy ab1 5 1 no 2024-05-01 -\neasy ABC 0 1 no 2024-05-01 -\neasy ABC 5 0 no 2024-05-01 -\n" +
-             "easy ABC 5 100 no 2024-05-01 -\neasy ABC 5 1 maybe 2024-05-01 -\neasy ABC 5 1 no 2024-13-01 -\n" +
-             "easy ABC 2147483648 1 no 2024-05-01 -\neasy ABC -5 1 no 2024-05-01 -\neasy ABC 5 1 no 2024-05-01\nend\n",
+        {head + good + "easy ab1 5 1 no 2024-05-01 -\neasy ABC 0 1 no 2024-05-01 -\n" +
+             "easy ABC 5 0 no 2024-05-01 -\neasy ABC 5 100 no 2024-05-01 -\n" +
+             "easy ABC 5 1 maybe 2024-05-01 -\neasy ABC 5 1 no 2024-13-01 -\n" +
+             "easy ABC 2147483648 1 no 2024-05-01 -\neasy ABC -5 1 no 2024-05-01 -\n" +
+             "easy ABC 5 1 no 2024-05-01\nend\n",
          ParseOutcome::DAMAGED, "has 9 damaged lines", "A500 "},
         {head + "easy OUT 900 1 no 2024-05-01 ../../x\n" + good + "end\n", ParseOutcome::DAMAGED,
          "has 1 damaged line", "O900 A500 "},
