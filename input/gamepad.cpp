@@ -89,6 +89,13 @@ void GamepadToKeys(const PlatformGamepad& pad, int state, unsigned char* keys)
     }
 }
 
+unsigned ReadGamepadButtons()
+{
+    PlatformGamepad pad{};
+    PlatformReadGamepad(&pad);
+    return pad.buttons | StickButtons(pad.stick_x, pad.stick_y);
+}
+
 void ReadGamepadKeys(unsigned char* keys)
 {
     PlatformGamepad pad{};

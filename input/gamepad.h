@@ -22,5 +22,9 @@ void GamepadToKeys(const PlatformGamepad& pad, int state, unsigned char* keys);
 // go, so one press never acts on two screens in a row.
 void ReadGamepadKeys(unsigned char* keys);
 
+// The buttons held now on any pad, with the stick as d-pad buttons, as they
+// are: no screen's mapping, nothing held back.
+unsigned ReadGamepadButtons();
+
 // 1 when the last read found fewer pads plugged in than the read before.
 extern int gamepad_unplugged;

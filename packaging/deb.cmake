@@ -4,8 +4,16 @@
 
 # Debian keeps documentation gzipped at the highest level, with no name or
 # time stamp inside, so that rebuilds give the same bytes.
+# The OPTIONS section is printed from the options' table at build time.
 set(WAVEDART_PACKAGING_DIR ${CMAKE_BINARY_DIR}/packaging)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/wavedart.6.in ${WAVEDART_PACKAGING_DIR}/wavedart.6 @ONLY)
+set(OPTIONS "@OPTIONS@")
+configure_file(${CMAKE_CURRENT_LIST_DIR}/wavedart.6.in ${WAVEDART_PACKAGING_DIR}/wavedart.6.versioned @ONLY)
+add_custom_command(OUTPUT ${WAVEDART_PACKAGING_DIR}/wavedart.6
+    COMMAND man_options > options.6
+    COMMAND ${CMAKE_COMMAND} -DIN=wavedart.6.versioned -DSECTION=options.6 -DOUT=wavedart.6
+            -P ${CMAKE_CURRENT_LIST_DIR}/man_page.cmake
+    DEPENDS man_options ${WAVEDART_PACKAGING_DIR}/wavedart.6.versioned ${CMAKE_CURRENT_LIST_DIR}/man_page.cmake
+    WORKING_DIRECTORY ${WAVEDART_PACKAGING_DIR})
 add_custom_command(OUTPUT ${WAVEDART_PACKAGING_DIR}/wavedart.6.gz ${WAVEDART_PACKAGING_DIR}/changelog.gz
     COMMAND gzip -9nc wavedart.6 > wavedart.6.gz
     COMMAND gzip -9nc ${CMAKE_CURRENT_LIST_DIR}/changelog > changelog.gz

@@ -33,6 +33,13 @@ void PlatformCloseAudio();
 // While paused (1) no voice advances and the output is silent; 0 resumes
 // every voice where it stopped.
 void PlatformPauseAudio(int paused);
+// The loudness of everything played, in percent of the sounds' own: 0 is
+// silence, 100 (the start) leaves the output exactly as the game mixes it.
+// Applied to the sum of the voices, so the game's own volumes and its rules
+// for which copy plays are untouched. Kept across devices and restarts.
+constexpr int PLATFORM_MASTER_VOLUME_MAX = 100;
+void PlatformSetMasterVolume(int percent);
+int PlatformMasterVolume();
 
 // A new stopped buffer holding a copy of count samples, played at frequency
 // samples per second, at full volume. Null when there is no device, no free

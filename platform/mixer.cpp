@@ -49,6 +49,7 @@ std::array<PlatformSoundBuffer, PLATFORM_SOUND_VOICES> voices;
 std::array<SampleBlock, PLATFORM_SOUND_VOICES> blocks;
 std::array<int32_t, MIX_CHUNK> accumulator;
 int output_rate = 0;
+int master_volume = PLATFORM_MASTER_VOLUME_MAX;
 void (*lock_audio)() = nullptr;
 void (*unlock_audio)() = nullptr;
 
@@ -168,6 +169,17 @@ void MixerStop()
     unlock_audio = nullptr;
 }
 
+void PlatformSetMasterVolume(int percent)
+{
+    const AudioLock lock;
+    master_volume = percent < 0 ? 0 : percent > PLATFORM_MASTER_VOLUME_MAX ? PLATFORM_MASTER_VOLUME_MAX : percent;
+}
+
+int PlatformMasterVolume()
+{
+    return master_volume;
+}
+
 void MixerRender(int16_t* out, int count)
 {
     while (count > 0) {
@@ -177,6 +189,9 @@ void MixerRender(int16_t* out, int count)
             if (voice.in_use && (voice.status & PLATFORM_SOUND_PLAYING)) {
                 MixVoice(voice, accumulator.data(), chunk);
             }
+        }
+        if (master_volume != PLATFORM_MASTER_VOLUME_MAX) {
+            for (int i = 0; i < chunk; ++i) accumulator[i] = accumulator[i] * master_volume / PLATFORM_MASTER_VOLUME_MAX;
         }
         for (int i = 0; i < chunk; ++i) {
             const int32_t sum = accumulator[i];

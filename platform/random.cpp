@@ -1,18 +1,12 @@
 #include "platform/random.h"
 
+using wavedart::RANDOM_DEGREE;
+using wavedart::RANDOM_SEPARATION;
+using wavedart::RandomState;
+
 namespace {
 
-// An additive feedback generator, r[i] = r[i-3] + r[i-31] over 32-bit words,
-// held as the last 31 words with the places of r[i-3] and r[i-31] in them.
-constexpr int RANDOM_DEGREE = 31;
-constexpr int RANDOM_SEPARATION = 3;
 constexpr int RANDOM_WARM_UP = 10 * RANDOM_DEGREE;
-
-struct RandomState {
-    uint32_t words[RANDOM_DEGREE];
-    int front;
-    int rear;
-};
 
 constexpr int Step(RandomState& state)
 {
@@ -55,4 +49,23 @@ void wavedart::srand(uint32_t seed)
 int wavedart::rand()
 {
     return Step(random_state);
+}
+
+wavedart::RandomState wavedart::SaveRandom()
+{
+    return random_state;
+}
+
+int wavedart::IsRandomState(const RandomState& state)
+{
+    const bool in_range = state.front >= 0 && state.front < RANDOM_DEGREE && state.rear >= 0 &&
+                          state.rear < RANDOM_DEGREE;
+    return in_range && (state.rear + RANDOM_SEPARATION) % RANDOM_DEGREE == state.front;
+}
+
+int wavedart::RestoreRandom(const RandomState& state)
+{
+    if (!IsRandomState(state)) return 0;
+    random_state = state;
+    return 1;
 }

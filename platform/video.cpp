@@ -7,11 +7,18 @@ namespace {
 
 PlatformSurface* front = nullptr;
 PlatformSurface* back = nullptr;
+int chosen_full_screen = -1;
 
 }  // namespace
 
+void PlatformChooseFullScreen(int full_screen)
+{
+    chosen_full_screen = full_screen;
+}
+
 int PlatformStartVideo(int width, int height, int full_screen)
 {
+    if (chosen_full_screen >= 0) full_screen = chosen_full_screen;
     PlatformStopVideo();
     front = PlatformCreateSurface(width, height);
     back = PlatformCreateSurface(width, height);

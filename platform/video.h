@@ -17,6 +17,10 @@ struct PlatformColour {
 // picture: full screen when asked and granted, otherwise in the window.
 // 1 on success.
 int PlatformStartVideo(int width, int height, int full_screen);
+// The player's choice for this run, made before the video starts, which
+// overrides what the game asks of PlatformStartVideo: 1 full screen, 0 a
+// window, -1 (the start) as the game asks.
+void PlatformChooseFullScreen(int full_screen);
 void PlatformStopVideo();
 PlatformSurface* PlatformFrontSurface();
 PlatformSurface* PlatformBackSurface();

@@ -11,12 +11,14 @@
 #include <thread>
 
 #include "platform/clock.h"
+#include "platform/sdl/sdl_clock.h"
 
 // Milliseconds since the machine started, which differ from one run to the
 // next: the random sequence is seeded with the first reading. SDL's own
 // count starts with SDL, a few milliseconds before that reading.
 uint32_t PlatformGetTicks()
 {
+    if (sdl_virtual_clock) return sdl_virtual_ticks;
 #ifdef _WIN32
     return GetTickCount();
 #else
@@ -29,6 +31,10 @@ uint32_t PlatformGetTicks()
 
 void PlatformSleep(uint32_t ms)
 {
+    if (sdl_virtual_clock) {
+        sdl_virtual_ticks += ms;
+        return;
+    }
     SDL_Delay(ms);
 }
 
@@ -36,5 +42,9 @@ void PlatformSleep(uint32_t ms)
 // period to a fraction of a millisecond, long enough to leave the core idle.
 void PlatformSpin()
 {
+    if (sdl_virtual_clock) {
+        sdl_virtual_ticks += 1;
+        return;
+    }
     std::this_thread::sleep_for(std::chrono::microseconds(100));
 }

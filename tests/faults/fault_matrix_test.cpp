@@ -18,7 +18,7 @@
 #include "app/shell.h"
 #include "game/camera.h"
 #include "platform/headless/headless.h"
-#include "tools/demo/demo_file.h"
+#include "replays/demo_file.h"
 
 namespace fs = std::filesystem;
 

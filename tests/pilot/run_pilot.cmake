@@ -1,10 +1,15 @@
 # One game of the pilot: it must get through LEVELS levels (all ten: to the
 # game-finished screen), and the demo it recorded must replay to the lines
-# it printed while playing.
+# it printed while playing. Given ATTRACT, the replay of the game it played
+# must be that file.
 set(name pilot_${DIFFICULTY})
 set(demo ${OUT_DIR}/${name}.demo)
+set(replay_option "")
+if(DEFINED ATTRACT)
+    set(replay_option --replay ${OUT_DIR}/${name}.replay.demo)
+endif()
 execute_process(
-    COMMAND ${PILOT} --seed ${SEED} --levels ${LEVELS} --data ${DATA_DIR} --demo ${demo} ${DIFFICULTY}
+    COMMAND ${PILOT} --seed ${SEED} --levels ${LEVELS} --data ${DATA_DIR} --demo ${demo} ${replay_option} ${DIFFICULTY}
     OUTPUT_VARIABLE played ERROR_VARIABLE closing RESULT_VARIABLE result)
 message(STATUS "${played}${closing}")
 if(NOT result EQUAL 0)
@@ -20,4 +25,12 @@ if(NOT result EQUAL 0)
 endif()
 if(NOT replayed STREQUAL played)
     message(FATAL_ERROR "the replay of ${demo} printed\n${replayed}\ninstead of\n${played}")
+endif()
+
+if(DEFINED ATTRACT)
+    file(READ ${ATTRACT} kept)
+    file(READ ${OUT_DIR}/${name}.replay.demo recorded)
+    if(NOT recorded STREQUAL kept)
+        message(FATAL_ERROR "the pilot's replay ${OUT_DIR}/${name}.replay.demo is not ${ATTRACT}")
+    endif()
 endif()

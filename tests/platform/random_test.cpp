@@ -26,3 +26,34 @@ TEST(RandomTest, SequenceIsTheCLibrarys)
 }
 
 #endif
+
+TEST(RandomTest, ASavedPlaceGoesOnWithTheSameSequenceAndImpossibleOnesAreRefused)
+{
+    wavedart::srand(2002);
+    for (int draw = 0; draw < 100; ++draw) wavedart::rand();
+    const wavedart::RandomState saved = wavedart::SaveRandom();
+    int ahead[50];
+    for (int& value : ahead) value = wavedart::rand();
+    wavedart::srand(7);
+    ASSERT_EQ(wavedart::RestoreRandom(saved), 1);
+    for (int value : ahead) EXPECT_EQ(wavedart::rand(), value);
+
+    const wavedart::RandomState now = wavedart::SaveRandom();
+    const int next = wavedart::rand();
+    struct Places {
+        int front;
+        int rear;
+    };
+    for (const Places places : {Places{3, 1}, Places{31, 28}, Places{-1, 27}, Places{2, 29}, Places{0, 0}}) {
+        wavedart::RandomState bad = saved;
+        bad.front = places.front;
+        bad.rear = places.rear;
+        EXPECT_EQ(wavedart::RestoreRandom(bad), 0) << places.front << ' ' << places.rear;
+    }
+    wavedart::RandomState wrapped = saved;
+    wrapped.front = 1;
+    wrapped.rear = 29;
+    EXPECT_EQ(wavedart::IsRandomState(wrapped), 1);
+    ASSERT_EQ(wavedart::RestoreRandom(now), 1);
+    EXPECT_EQ(wavedart::rand(), next);
+}

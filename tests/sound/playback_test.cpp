@@ -1,5 +1,6 @@
 // What the mixer makes of the sounds: play positions and status, volume,
 // pitch and the sum of several voices, measured in the output.
+#include "platform/audio.h"
 #include "sound_fixture.h"
 
 TEST_F(SoundTest, OneShotGoesIdleAtItsEndALoopPlaysOnAndPlayingAgainRestarts)
@@ -54,6 +55,26 @@ TEST_F(SoundTest, ManyLoudVoicesSaturateInsteadOfWrapping)
         for (int copy = 0; copy < 8; ++copy) PlaySoundEffect(DuplicateSound(first), DSBPLAY_LOOPING);
         for (const int16_t value : Mix(1000)) ASSERT_EQ(value, level ? 32767 : -32768);
     }
+}
+
+TEST_F(SoundTest, TheMasterVolumeScalesTheWholeMixBeforeItSaturates)
+{
+    const int id = Load(WaveFile(Bytes(1000, 192)));
+    PlaySoundEffect(id, DSBPLAY_LOOPING);
+    for (const int percent : {100, 50, 0}) {
+        PlatformSetMasterVolume(percent);
+        EXPECT_NEAR(MeanLevel(Mix(400)), LEVEL_64 * percent / 100, 1.0) << percent;
+    }
+    PlatformSetMasterVolume(250);
+    EXPECT_EQ(PlatformMasterVolume(), PLATFORM_MASTER_VOLUME_MAX);
+    PlatformSetMasterVolume(-5);
+    EXPECT_EQ(PlatformMasterVolume(), 0);
+    StopAllSounds();
+    // Eight voices at the top would saturate; a tenth of them does not.
+    const int loud = Load(WaveFile(Bytes(1000, 255)));
+    for (int copy = 0; copy < 8; ++copy) PlaySoundEffect(DuplicateSound(loud), DSBPLAY_LOOPING);
+    PlatformSetMasterVolume(10);
+    for (const int16_t value : Mix(1000)) ASSERT_EQ(value, 8 * 127 * 256 / 10);
 }
 
 TEST(SoundResampling, AnOddRatioInterpolatesBetweenSamplesAcrossTheLoop)

@@ -2,10 +2,13 @@
 // headless backend, with key snapshots alone, and records what it played as
 // a demo. Each frame of play follows a plan tried ahead on copies of the game.
 //
-// Usage: pilot [--seed N] [--demo FILE] [--data DIR] [--frames N] [--levels N]
-//              easy|medium|hard
+// Usage: pilot [--seed N] [--demo FILE] [--replay FILE] [--data DIR] [--frames N]
+//              [--levels N] easy|medium|hard
 //   --seed N    the clock's first reading, which seeds the game (default 1)
 //   --demo FILE where the demo goes
+//   --replay FILE where the replay of the game goes, as the game records it
+//               (from its first frame to its end; nothing for a game left
+//               before it ended)
 //   --data DIR  run in DIR, where the game's files are (default: here)
 //   --frames N  give up after N frames (default 200000)
 //   --levels N  leave the game once N levels are done
@@ -20,13 +23,16 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
+#include "app/extensions.h"
 #include "app/game_state.h"
 #include "app/shell.h"
 #include "input/key_codes.h"
 #include "platform/headless/headless.h"
-#include "tools/demo/demo_file.h"
+#include "replays/demo_file.h"
+#include "replays/recorder.h"
 #include "tools/demo/run_report.h"
 #include "tools/pilot/lookahead.h"
 #include "tools/pilot/pilot_plan.h"
@@ -46,6 +52,7 @@ bool spans_built = false;
 bool leaving = false;
 bool game_over = false;
 unsigned end_frame = 0;
+std::string game_replay;
 
 int PilotTurn(unsigned turn)
 {
@@ -80,7 +87,8 @@ int PilotTurn(unsigned turn)
 int Usage()
 {
     std::fprintf(stderr,
-                 "usage: pilot [--seed N] [--demo FILE] [--data DIR] [--frames N] [--levels N] easy|medium|hard\n");
+                 "usage: pilot [--seed N] [--demo FILE] [--replay FILE] [--data DIR] [--frames N] [--levels N] "
+                 "easy|medium|hard\n");
     return 2;
 }
 
@@ -89,6 +97,7 @@ int Usage()
 int main(int argc, char** argv)
 {
     const char* demo_path = nullptr;
+    const char* replay_path = nullptr;
     const char* data_dir = nullptr;
     demo.start_tick = 1;
     for (int i = 1; i < argc; ++i) {
@@ -96,6 +105,8 @@ int main(int argc, char** argv)
             demo.start_tick = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
         } else if (!std::strcmp(argv[i], "--demo") && i + 1 < argc) {
             demo_path = argv[++i];
+        } else if (!std::strcmp(argv[i], "--replay") && i + 1 < argc) {
+            replay_path = argv[++i];
         } else if (!std::strcmp(argv[i], "--data") && i + 1 < argc) {
             data_dir = argv[++i];
         } else if (!std::strcmp(argv[i], "--frames") && i + 1 < argc) {
@@ -115,6 +126,12 @@ int main(int argc, char** argv)
     // Taken before entering the data folder, so that a relative name keeps
     // meaning a place under the folder the pilot was started in.
     const std::string demo_file = demo_path ? std::filesystem::absolute(demo_path).string() : "";
+    const std::string replay_file = replay_path ? std::filesystem::absolute(replay_path).string() : "";
+    if (replay_path) {
+        app_extensions.before_frame = RecorderBeforeFrame;
+        app_extensions.after_frame = RecorderAfterFrame;
+        SetFinishedGameHandler([](const FinishedGame& game) { game_replay = game.replay; });
+    }
     if (data_dir && chdir(data_dir) != 0) {
         std::fprintf(stderr, "pilot: cannot enter %s\n", data_dir);
         return 1;
@@ -126,6 +143,10 @@ int main(int argc, char** argv)
 
     if (!demo_file.empty() && !WriteDemo(demo_file, demo)) {
         std::fprintf(stderr, "pilot: cannot write %s\n", demo_file.c_str());
+        return 1;
+    }
+    if (!replay_file.empty() && !(std::ofstream(replay_file, std::ios::binary) << game_replay)) {
+        std::fprintf(stderr, "pilot: cannot write %s\n", replay_file.c_str());
         return 1;
     }
     const bool done = leaving && !game_over && level >= level_limit;

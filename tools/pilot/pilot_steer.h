@@ -3,7 +3,7 @@
 #pragma once
 
 #include "graphics/sprite.h"
-#include "tools/demo/demo_file.h"
+#include "replays/demo_file.h"
 
 // The play keys as bits of one byte.
 constexpr unsigned PILOT_LEFT = 1;

@@ -3,7 +3,7 @@
 // the end screens.
 #pragma once
 
-#include "tools/demo/demo_file.h"
+#include "replays/demo_file.h"
 
 // difficulty: 0 easy, 1 medium, 2 hard.
 KeySnapshot PilotScreenKeys(int difficulty);

@@ -11,7 +11,9 @@
 //   --frames N  stop after N frames
 //   --data DIR  run in DIR, where the game's files are (default: here)
 // Without --trace it prints one line at the end of each level and at each end
-// screen. After the demo's last line no key is held.
+// screen. After a version 1 demo's last line no key is held; a version 2
+// demo ends with its last line, or when the game in it ends, and then prints
+// its result line, as wavedart --verify does.
 #include <unistd.h>
 #ifdef _WIN32
 #include <fcntl.h>
@@ -24,10 +26,12 @@
 #include <cstring>
 #include <string>
 
+#include "app/game_state.h"
 #include "app/shell.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_video.h"
-#include "tools/demo/demo_file.h"
+#include "replays/demo_file.h"
+#include "replays/demo_play.h"
 #include "tools/demo/run_report.h"
 
 namespace {
@@ -44,13 +48,33 @@ void WritePicture(const HeadlessFrame* frame)
     std::fprintf(pictures, "%u %016" PRIx64 "\n", picture_frame, HeadlessFrameHash(frame));
 }
 
+std::size_t next_jump = 0;
+
+// Version 2: every frame takes a line, as nothing pauses here, and the game
+// of a game's replay ends the replay.
+bool PlayedOut(unsigned turn)
+{
+    if (turn >= demo.frames.size()) return true;
+    return turn > 0 && demo.start == DemoStart::NEW_GAME && !IsInGame(game_state);
+}
+
 int ReplayTurn(unsigned turn)
 {
     // Turn t comes after frame t and before frame t + 1.
     if (turn > 0) ReportFrame(stdout, turn, trace);
+    if (demo.version >= 2 && PlayedOut(turn)) {
+        std::printf("%s\n", FormatDemoResult(CurrentResult(turn)).c_str());
+        return 1;
+    }
     picture_frame = turn + 1;
     if (frame_limit && turn >= frame_limit) return 1;
-    if (turn < demo.frames.size()) {
+    if (demo.version >= 2) {
+        if (turn == 0) ApplyDemoStart(demo);
+        if (next_jump < demo.jumps.size() && demo.jumps[next_jump].frame == turn) {
+            ApplyDemoJump(demo.jumps[next_jump++].state);
+        }
+        HeadlessSetKeys(ScreenKeys(demo, turn).data());
+    } else if (turn < demo.frames.size()) {
         HeadlessSetKeys(demo.frames[turn].data());
     } else {
         HeadlessReleaseAllKeys();

@@ -22,7 +22,7 @@
 #include "app/shell.h"
 #include "input/key_codes.h"
 #include "platform/headless/headless.h"
-#include "tools/demo/demo_file.h"
+#include "replays/demo_file.h"
 #include "tools/pilot/lookahead.h"
 #include "tools/pilot/pilot_plan.h"
 #include "tools/pilot/pilot_turn.h"

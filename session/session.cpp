@@ -1,0 +1,91 @@
+#include "session/session.h"
+
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "app/extensions.h"
+#include "app/shell.h"
+#include "command_line/options.h"
+#include "platform/console.h"
+#include "platform/data_folder.h"
+#include "platform/video.h"
+#include "platform/window.h"
+#include "replays/attract.h"
+#include "replays/frame_hooks.h"
+#include "replays/playback.h"
+#include "replays/recorder.h"
+#include "session/session_files.h"
+#include "session/verify.h"
+
+namespace {
+
+// Status for a command line that cannot be followed.
+constexpr int EXIT_USAGE = 2;
+
+void OnTerminationSignal(int)
+{
+    PlatformRequestClose();
+}
+
+// Every file is read relative to the working directory.
+void EnterDataFolder()
+{
+    if (!PlatformEnterDataFolder("PALDATA2.PAL", nullptr)) {
+        std::fprintf(stderr,
+                     "wavedart: game files not found here, in ../share/wavedart or in data/ "
+                     "beside the program; playing without them\n");
+    }
+}
+
+int PlayGame(const CommandLine& line)
+{
+    // Named before the working directory changes to the data folder.
+    const std::filesystem::path record = SessionPath(line.record);
+    const std::filesystem::path play = SessionPath(line.play);
+    Demo demo;
+    if (!play.empty() && !ReadReplayFile(play, &demo)) return EXIT_USAGE;
+    if (!record.empty() && !CanRecordInto(record)) return EXIT_USAGE;
+
+    EnterDataFolder();
+    std::signal(SIGINT, OnTerminationSignal);
+    std::signal(SIGTERM, OnTerminationSignal);
+    if (line.display != DISPLAY_AS_SAVED) PlatformChooseFullScreen(line.display);
+    app_extensions.before_frame = ReplaysBeforeFrame;
+    app_extensions.after_frame = ReplaysAfterFrame;
+    SetAttractSource(LoadAttractReplay);
+    if (!record.empty()) StartSessionRecording();
+    std::string unused;
+    if (!play.empty()) StartPlayback(demo, PlaybackMode::COMMAND_LINE, &unused);
+    const int status = WinMain();
+    if (!record.empty() && !SaveSessionRecording(record)) return 1;
+    return status;
+}
+
+}  // namespace
+
+int RunSession(int argc, char** argv)
+{
+    CommandLine line;
+    std::string error;
+    if (!ParseCommandLine(PlatformArguments(argc, argv), &line, &error)) {
+        PlatformAttachConsole();
+        std::fprintf(stderr, "wavedart: %s\n%s", error.c_str(), UsageText().c_str());
+        return EXIT_USAGE;
+    }
+    if (line.help || line.version) {
+        PlatformAttachConsole();
+        std::fputs(line.help ? UsageText().c_str() : (VersionText() + "\n").c_str(), stdout);
+        return 0;
+    }
+    if (!line.verify.empty()) {
+        PlatformAttachConsole();
+        const std::filesystem::path file = SessionPath(line.verify);
+        Demo demo;
+        if (!ReadReplayFile(file, &demo)) return EXIT_USAGE;
+        EnterDataFolder();
+        return VerifyReplay(demo, line.verify);
+    }
+    return PlayGame(line);
+}

@@ -1,0 +1,63 @@
+// The whole game on the headless backend, from the generated data, with the
+// replays' parts of every frame installed as the game's program installs
+// them.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "app/extensions.h"
+#include "app/game_state.h"
+#include "app/shell.h"
+#include "input/key_codes.h"
+#include "platform/headless/headless.h"
+#include "replays/frame_hooks.h"
+
+class ReplaysTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const char* data = std::getenv("WAVEDART_DATA_DIR");
+        ASSERT_NE(data, nullptr);
+        ASSERT_EQ(chdir(data), 0) << data;
+        HeadlessSetTicks(777);
+        AppStartUp();
+        app_extensions.before_frame = ReplaysBeforeFrame;
+        app_extensions.after_frame = ReplaysAfterFrame;
+    }
+
+    void TearDown() override
+    {
+        app_extensions = AppExtensions{};
+        AppShutDown();
+    }
+
+    // One frame with exactly these keys held.
+    static void Frame(std::vector<int> keys = {})
+    {
+        HeadlessHoldKeys(keys.data(), static_cast<int>(keys.size()));
+        AppFrame();
+    }
+
+    // From the main menu into the first play frame of a new game.
+    static void StartGame(int difficulty_key)
+    {
+        Frame({DIK_N});
+        Frame({difficulty_key});
+        Frame();
+        Frame();
+        ASSERT_EQ(game_state, STATE_PLAYING);
+    }
+
+    // Flies left into the bank until the game is over.
+    static void CrashUntilGameOver()
+    {
+        for (int frame = 0; frame < 5000 && game_state != STATE_GAME_OVER; ++frame) {
+            Frame(game_state == STATE_PLAYING ? std::vector<int>{DIK_LEFT, DIK_UP, DIK_SPACE} : std::vector<int>{});
+        }
+        ASSERT_EQ(game_state, STATE_GAME_OVER);
+    }
+};

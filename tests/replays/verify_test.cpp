@@ -1,0 +1,78 @@
+// wavedart --verify on a game recorded here on the headless backend: played
+// unseen on the real backend, it prints the result line and exits 0 when the
+// file says that result, 1 when it says another or none, 2 for a file it
+// cannot read.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "replays/demo_file.h"
+#include "replays/recorder.h"
+#include "replays_fixture.h"
+#include "tests/command_line/program_run.h"
+
+namespace {
+
+class VerifyTest : public ReplaysTest {
+protected:
+    void SetUp() override
+    {
+        ReplaysTest::SetUp();
+        SetFinishedGameHandler([this](const FinishedGame& game) { recorded = game; });
+        StartGame(DIK_M);
+        CrashUntilGameOver();
+        ASSERT_FALSE(recorded.replay.empty());
+    }
+
+    // The replay as text in a file of its own; its path.
+    std::string Write(const std::string& text)
+    {
+        const std::string path = (std::filesystem::temp_directory_path() /
+                                  (std::string("wavedart_verify_") +
+                                   testing::UnitTest::GetInstance()->current_test_info()->name() + ".demo"))
+                                     .string();
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+
+    FinishedGame recorded;
+};
+
+TEST_F(VerifyTest, ExitsWithZeroOneOrTwoAsTheResultMatchesDiffersOrTheFileDoesNotRead)
+{
+    const std::string result = FormatDemoResult(recorded.result);
+    const std::string good = Write(recorded.replay);
+    const ProgramRun run = RunProgram("--verify " + good);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, result + "\n");
+    EXPECT_EQ(run.err, "");
+
+    DemoResult other = recorded.result;
+    other.score += 50;
+    std::string changed = recorded.replay;
+    changed.replace(changed.find(result), result.size(), FormatDemoResult(other));
+    const ProgramRun mismatch = RunProgram("--verify " + Write(changed));
+    EXPECT_EQ(mismatch.status, 1);
+    EXPECT_EQ(mismatch.out, result + "\n");
+    EXPECT_NE(mismatch.err.find("says it ends with: " + FormatDemoResult(other) + "\n"), std::string::npos)
+        << mismatch.err;
+
+    std::string unsaid = recorded.replay;
+    unsaid.erase(unsaid.find(result), result.size() + 1);
+    EXPECT_EQ(RunProgram("--verify " + Write(unsaid)).status, 1);
+
+    std::string newer = recorded.replay;
+    newer.replace(0, newer.find('\n'), "wavedart-demo 3");
+    for (const std::string& unreadable : {std::string("garbage\n"), newer, recorded.replay.substr(0, 400)}) {
+        const ProgramRun refused = RunProgram("--verify " + Write(unreadable));
+        EXPECT_EQ(refused.status, 2) << unreadable.substr(0, 40);
+        EXPECT_EQ(refused.out, "");
+        EXPECT_EQ(refused.err.find('\n'), refused.err.size() - 1) << refused.err;
+    }
+    EXPECT_EQ(RunProgram("--verify " + good + ".missing").status, 2);
+    std::filesystem::remove(good);
+}
+
+}  // namespace
