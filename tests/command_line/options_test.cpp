@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -111,6 +113,9 @@ TEST(CommandLine, HelpAndTheManPageListEveryOptionOfTheTable)
         EXPECT_NE(man.find(".TP\n" + troff + "\n"), std::string::npos) << troff;
     }
     EXPECT_EQ(VersionText(), "wavedart 1.0.0");
+    std::ifstream readme(README_FILE);
+    const std::string text(std::istreambuf_iterator<char>(readme), {});
+    EXPECT_NE(text.find("```\n" + usage + "```\n"), std::string::npos) << "README.md's copy of --help";
 }
 
 TEST(CommandLine, TheProgramPrintsHelpAndVersionAndRefusesBadOptionsWithStatusTwo)
