@@ -1,8 +1,8 @@
 #!/bin/sh
-# Builds the libFuzzer targets of the BMP, WAVE and palette loaders and of the
-# profile's scores and settings readers with clang and runs each in turn for
-# SECONDS (default 600), seeded with the generated data files and the sample
-# files of fuzz/seeds/. New inputs stay in build/fuzz/corpus/<target>, so a
+# Builds the libFuzzer targets of the BMP, WAVE and palette loaders, of the
+# profile's scores and settings readers and of the replay reader with clang
+# and runs each in turn for SECONDS (default 600), seeded with the generated
+# data files, the sample files of fuzz/seeds/ and the demos. New inputs stay in build/fuzz/corpus/<target>, so a
 # later run goes on from them; an input that crashes is written to
 # build/fuzz/crashes/ and the script fails. Each target's output is in
 # build/fuzz/<target>.log.
@@ -16,7 +16,7 @@ data="$build/data"
 cmake -S . -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWAVEDART_FUZZ=ON -DWAVEDART_TESTS=OFF >/dev/null
 cmake --build "$build" -j "${JOBS:-2}" --target assets fuzz_bitmap fuzz_wave fuzz_palette \
-    fuzz_scores fuzz_settings >/dev/null
+    fuzz_scores fuzz_settings fuzz_demo >/dev/null
 
 seed() {
     target="$1"
@@ -29,10 +29,11 @@ seed wave "$data"/sounds/*.wav
 seed palette "$data/PALDATA2.PAL"
 seed scores fuzz/seeds/scores/*
 seed settings fuzz/seeds/settings/*
+seed demo tests/demos/*.demo "$data/replays/attract.demo"
 mkdir -p "$build/crashes"
 
 status=0
-for target in bitmap wave palette scores settings; do
+for target in bitmap wave palette scores settings demo; do
     log="$build/fuzz_$target.log"
     failed=0
     if "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
