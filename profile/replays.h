@@ -1,6 +1,6 @@
 // The replays of an open profile: files in its replays/ folder, one game
 // each. Their format is the replay reader's (an extension of the demo files
-// of tools/demo/demo_file.h); here they are text kept safely, by name.
+// of replays/demo_file.h); here they are text kept safely, by name.
 #pragma once
 
 #include <cstddef>

@@ -17,6 +17,7 @@
 #include "replays/playback.h"
 #include "replays/recorder.h"
 #include "session/session_files.h"
+#include "session/session_profile.h"
 #include "session/verify.h"
 
 namespace {
@@ -44,6 +45,7 @@ int PlayGame(const CommandLine& line)
     // Named before the working directory changes to the data folder.
     const std::filesystem::path record = SessionPath(line.record);
     const std::filesystem::path play = SessionPath(line.play);
+    const std::filesystem::path profile = SessionPath(line.profile);
     Demo demo;
     if (!play.empty() && !ReadReplayFile(play, &demo)) return EXIT_USAGE;
     if (!record.empty() && !CanRecordInto(record)) return EXIT_USAGE;
@@ -52,6 +54,7 @@ int PlayGame(const CommandLine& line)
     std::signal(SIGINT, OnTerminationSignal);
     std::signal(SIGTERM, OnTerminationSignal);
     if (line.display != DISPLAY_AS_SAVED) PlatformChooseFullScreen(line.display);
+    OpenSessionProfile(profile);
     app_extensions.before_frame = ReplaysBeforeFrame;
     app_extensions.after_frame = ReplaysAfterFrame;
     SetAttractSource(LoadAttractReplay);
@@ -59,6 +62,7 @@ int PlayGame(const CommandLine& line)
     std::string unused;
     if (!play.empty()) StartPlayback(demo, PlaybackMode::COMMAND_LINE, &unused);
     const int status = WinMain();
+    CloseSessionProfile();
     if (!record.empty() && !SaveSessionRecording(record)) return 1;
     return status;
 }

@@ -5,42 +5,20 @@
 #include <system_error>
 
 #include "platform/console.h"
+#include "platform/durable_files.h"
 #include "replays/recorder.h"
 
 namespace {
 
-// In the data folder, which is the working directory once the game runs.
-constexpr const char* ATTRACT_REPLAY = "replays/attract.demo";
-
-std::filesystem::path TemporaryBeside(const std::filesystem::path& path)
+bool WriteWhole(const std::filesystem::path& path, const std::string& text, std::string* error)
 {
     std::filesystem::path temporary = path;
     temporary += ".tmp";
-    return temporary;
-}
-
-bool WriteWhole(const std::filesystem::path& path, const std::string& text, std::string* error)
-{
-    const std::filesystem::path temporary = TemporaryBeside(path);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
-        out.flush();
-        if (!out) {
-            *error = "cannot write " + temporary.string();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code failure;
-    std::filesystem::rename(temporary, path, failure);
-    if (failure) {
-        *error = failure.message();
-        std::filesystem::remove(temporary, failure);
-        return false;
-    }
-    return true;
+    if (!PlatformWriteDurably(temporary, text, error)) return false;
+    if (PlatformReplaceFile(temporary, path, error)) return true;
+    std::error_code ignored;
+    std::filesystem::remove(temporary, ignored);
+    return false;
 }
 
 }  // namespace
@@ -81,10 +59,3 @@ bool SaveSessionRecording(const std::filesystem::path& path)
     return false;
 }
 
-bool LoadAttractReplay(Demo* demo)
-{
-    std::string error;
-    if (ReadDemo(ATTRACT_REPLAY, demo, &error)) return true;
-    std::fprintf(stderr, "wavedart: no replay for attract mode: %s\n", error.c_str());
-    return false;
-}

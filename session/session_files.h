@@ -1,5 +1,5 @@
 // The files the session reads and writes besides the profile: replays named
-// on the command line, the recorded session, the replay attract mode plays.
+// on the command line and the recorded session.
 #pragma once
 
 #include <filesystem>
@@ -19,6 +19,3 @@ bool CanRecordInto(const std::filesystem::path& path);
 // Writes the recorded session whole or not at all: a new file beside it,
 // renamed over it once on the disk. One line on failure.
 bool SaveSessionRecording(const std::filesystem::path& path);
-// The replay attract mode plays, from the game's data: false when there is
-// none or it does not read (said in one line).
-bool LoadAttractReplay(Demo* demo);

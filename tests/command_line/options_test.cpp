@@ -2,7 +2,10 @@
 // from the one table; then the program itself with the options that print.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -133,6 +136,24 @@ TEST(CommandLine, TheProgramPrintsHelpAndVersionAndRefusesBadOptionsWithStatusTw
         EXPECT_EQ(run.err.substr(run.err.find('\n') + 1), UsageText()) << bad;
         EXPECT_EQ(run.err.rfind("wavedart: ", 0), 0u) << run.err;
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CommandLine, TheGameKeepsItsProfileWhereToldAndPlaysAReplayUntilItQuits)
+{
+    const std::string folder = testing::TempDir() + "wavedart_profile_" + std::to_string(getpid());
+    const std::string replay = folder + ".demo";
+    // A run from start-up that quits at once with Escape.
+    std::ofstream(replay) << "wavedart-demo 1\nstart-tick 1\n1\n";
+    const ProgramRun run =
+        RunProgram("--window --profile " + folder + " --play " + replay, "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(std::filesystem::is_directory(folder + "/replays"));
+    std::filesystem::remove_all(folder);
+    std::filesystem::remove(replay);
 }
 
 }  // namespace

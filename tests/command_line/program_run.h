@@ -14,11 +14,12 @@ struct ProgramRun {
     std::string err;
 };
 
-inline ProgramRun RunProgram(const std::string& arguments)
+// environment is put before the command, as "NAME=VALUE ".
+inline ProgramRun RunProgram(const std::string& arguments, const std::string& environment = "")
 {
     const std::string err_file = testing::TempDir() + "wavedart_program_stderr_" +
                                  testing::UnitTest::GetInstance()->current_test_info()->name();
-    const std::string command = std::string(WAVEDART_PROGRAM) + " " + arguments + " 2>" + err_file;
+    const std::string command = environment + WAVEDART_PROGRAM + " " + arguments + " 2>" + err_file;
     ProgramRun run{-1, "", ""};
     std::FILE* pipe = popen(command.c_str(), "r");
     char buffer[4096];

@@ -104,6 +104,8 @@ TEST_F(InstalledRunTest, InstalledGameFindsItsFilesFromAnotherFolder)
         // For a sanitized build: what the desktop's libraries keep to the end
         // is not the game's leak.
         setenv("LSAN_OPTIONS", ("suppressions=" + suppressions.string()).c_str(), 1);
+        // The player's profile goes here, not into the home folder.
+        setenv("WAVEDART_PROFILE", (root / "profile").c_str(), 1);
         execlp("xvfb-run", "xvfb-run", "-a", game.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -118,6 +120,7 @@ TEST_F(InstalledRunTest, InstalledGameFindsItsFilesFromAnotherFolder)
     // still running.
     std::this_thread::sleep_for(std::chrono::seconds(2));
     EXPECT_EQ(ReadLink("/proc/" + std::to_string(pid) + "/cwd"), fs::canonical(data).string());
+    EXPECT_TRUE(fs::is_directory(root / "profile/replays")) << "the profile was not opened";
     EXPECT_EQ(kill(pid, SIGTERM), 0) << "the game ended by itself\n" << ReadFile(log);
 
     int status = 0;

@@ -1,0 +1,74 @@
+#include "session/session_profile.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "profile/replays.h"
+#include "profile/scores.h"
+
+namespace {
+
+// In the data folder, which is the working directory once the game runs.
+constexpr const char* SHIPPED_REPLAY = "replays/attract.demo";
+
+Profile profile;
+
+// The entries with a replay, best score first.
+std::vector<ScoreEntry> EntriesWithReplays()
+{
+    std::vector<ScoreEntry> entries;
+    for (const std::vector<ScoreEntry>& table : LoadScores(profile)) {
+        for (const ScoreEntry& entry : table) {
+            if (!entry.replay.empty()) entries.push_back(entry);
+        }
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const ScoreEntry& a, const ScoreEntry& b) { return a.score > b.score; });
+    return entries;
+}
+
+// A replay of the profile that reads as one game; one that does not read is
+// set aside, saying why.
+bool ReadProfileReplay(const std::string& name, Demo* demo)
+{
+    std::string text;
+    if (!ReadReplay(profile, name, &text)) return false;
+    DemoError error;
+    if (!ParseDemo(text, demo, &error)) {
+        SetReplayAside(profile, name, error.what);
+        return false;
+    }
+    return demo->version >= 2 && demo->start == DemoStart::NEW_GAME && demo->jumps.empty();
+}
+
+}  // namespace
+
+void OpenSessionProfile(const std::filesystem::path& given)
+{
+    OpenProfile(given, &profile);
+}
+
+void CloseSessionProfile()
+{
+    CloseProfile(&profile);
+}
+
+Profile& SessionProfile()
+{
+    return profile;
+}
+
+bool LoadAttractReplay(Demo* demo)
+{
+    if (!profile.folder.empty()) {
+        for (const ScoreEntry& entry : EntriesWithReplays()) {
+            if (ReadProfileReplay(entry.replay, demo)) return true;
+        }
+    }
+    std::string error;
+    if (ReadDemo(SHIPPED_REPLAY, demo, &error)) return true;
+    std::fprintf(stderr, "wavedart: no replay for attract mode: %s\n", error.c_str());
+    return false;
+}
