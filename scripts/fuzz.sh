@@ -2,10 +2,10 @@
 # Builds the libFuzzer targets of the BMP, WAVE and palette loaders, of the
 # profile's scores and settings readers and of the replay reader with clang
 # and runs each in turn for SECONDS (default 600), seeded with the generated
-# data files, the sample files of fuzz/seeds/ and the demos. New inputs stay in build/fuzz/corpus/<target>, so a
-# later run goes on from them; an input that crashes is written to
-# build/fuzz/crashes/ and the script fails. Each target's output is in
-# build/fuzz/<target>.log.
+# data files, the sample files of fuzz/seeds/ and the demos. New inputs stay
+# in build/fuzz/corpus/<target>, so a later run goes on from them; an input
+# that crashes is written to build/fuzz/crashes/ and the script fails. Each
+# target's output is in build/fuzz/<target>.log.
 # Usage: fuzz.sh [SECONDS]
 set -eu
 
