@@ -75,3 +75,10 @@ int NewPress(const DeviceInput& before, const DeviceInput& now)
     }
     return (now.pad_buttons & ~before.pad_buttons) != 0;
 }
+
+int DevicesHeld()
+{
+    DeviceInput now{};
+    ReadDevices(&now);
+    return NewPress(DeviceInput{}, now);
+}

@@ -30,3 +30,5 @@ struct DeviceInput {
 void ReadDevices(DeviceInput* input);
 // 1 when something is held in now that was not in before.
 int NewPress(const DeviceInput& before, const DeviceInput& now);
+// 1 when any key, button or stick direction is held on the devices now.
+int DevicesHeld();

@@ -14,13 +14,6 @@ std::function<bool(Demo*)> attract_source;
 bool timing = false;
 uint32_t idle_since = 0;
 
-bool AnythingHeld()
-{
-    DeviceInput now{};
-    ReadDevices(&now);
-    return NewPress(DeviceInput{}, now) != 0;
-}
-
 }  // namespace
 
 void SetAttractSource(std::function<bool(Demo*)> source)
@@ -33,7 +26,7 @@ void AttractBeforeFrame()
 {
     if (!attract_source) return;
     const uint32_t now = clock_start;
-    if (!timing || PlaybackActive() || game_state != STATE_MAIN_MENU || AnythingHeld()) {
+    if (!timing || PlaybackActive() || game_state != STATE_MAIN_MENU || DevicesHeld()) {
         timing = true;
         idle_since = now;
         return;

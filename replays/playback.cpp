@@ -65,14 +65,6 @@ void DrawBanner()
     if (playback && BannerText(playback->mode)) DrawReplayBanner(BannerText(playback->mode));
 }
 
-bool AnyDeviceHeld()
-{
-    DeviceInput now{};
-    ReadDevices(&now);
-    const DeviceInput none{};
-    return NewPress(none, now) != 0;
-}
-
 // Played out: no more lines, or the game in the demo is over or was left.
 void MarkPlayedOut()
 {
@@ -151,7 +143,7 @@ int PlaybackPlayedOut()
 void PlaybackBeforeFrame()
 {
     if (holding_back && !playback) {
-        if (AnyDeviceHeld()) return;
+        if (DevicesHeld()) return;
         holding_back = false;
         SetScriptedKeys(nullptr);
     }

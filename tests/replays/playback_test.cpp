@@ -10,7 +10,13 @@
 #include "app/frame_clock.h"
 #include "app/hud.h"
 #include "app/pause.h"
+#include "game/bridge.h"
 #include "game/camera.h"
+#include "game/craft.h"
+#include "game/enemies.h"
+#include "game/explosions.h"
+#include "game/fuel_depots.h"
+#include "game/missiles.h"
 #include "platform/audio.h"
 #include "platform/random.h"
 #include "replays/attract.h"
@@ -21,26 +27,27 @@
 
 namespace {
 
-struct Values {
-    int game_state, score, lives, level, fuel, difficulty, death_frames, fuel_blink, camera_y;
-    wavedart::RandomState random;
-    bool operator==(const Values& other) const
-    {
-        const int a[] = {game_state, score, lives, level, fuel, difficulty, death_frames, fuel_blink, camera_y};
-        const int b[] = {other.game_state, other.score,        other.lives,      other.level,   other.fuel,
-                         other.difficulty, other.death_frames, other.fuel_blink, other.camera_y};
-        for (int i = 0; i < 9; ++i) {
-            if (a[i] != b[i]) return false;
-        }
-        return std::equal(std::begin(random.words), std::end(random.words), std::begin(other.random.words)) &&
-               random.front == other.random.front;
-    }
-};
-
-Values Now()
+// Every byte of what the next game depends on.
+std::vector<unsigned char> Now()
 {
-    return Values{game_state,   score,      lives,    level, fuel, difficulty,
-                  death_frames, fuel_blink, camera_y, wavedart::SaveRandom()};
+    std::vector<unsigned char> bytes;
+    const auto add = [&bytes](const void* data, std::size_t size) {
+        const auto* begin = static_cast<const unsigned char*>(data);
+        bytes.insert(bytes.end(), begin, begin + size);
+    };
+    const int globals[] = {game_state,   score,         lives,           level,        fuel,     difficulty,
+                           scroll_speed, player_dx,     fire_cooldown,   engine_sound_on,       death_frames,
+                           camera_x,     camera_y,      bridge_x,        bridge_y,     fuel_blink};
+    add(globals, sizeof globals);
+    add(&craft, sizeof craft);
+    add(&bridge, sizeof bridge);
+    add(enemy_pools, sizeof enemy_pools);
+    add(explosions, sizeof explosions);
+    add(missiles, sizeof missiles);
+    add(fuel_depots, sizeof fuel_depots);
+    const wavedart::RandomState random = wavedart::SaveRandom();
+    add(&random, sizeof random);
+    return bytes;
 }
 
 class PlaybackTest : public ReplaysTest {
@@ -79,7 +86,7 @@ protected:
 
 TEST_F(PlaybackTest, AWatchedReplayPlaysTheGameToItsEndAndAKeyReturnsDoingNothingElse)
 {
-    const Values before = Now();
+    const std::vector<unsigned char> before = Now();
     std::string error;
     // The key that chose the replay is still held: only a new press ends it.
     Frame({DIK_RETURN});
@@ -106,7 +113,7 @@ TEST_F(PlaybackTest, AWatchedReplayPlaysTheGameToItsEndAndAKeyReturnsDoingNothin
 
 TEST_F(PlaybackTest, AKeyInTheMiddleEndsItAndTheNextGameIsTheOneItWouldHaveBeen)
 {
-    const Values before = Now();
+    const std::vector<unsigned char> before = Now();
     std::string error;
     ASSERT_TRUE(StartPlayback(demo, PlaybackMode::WATCH, &error));
     for (int i = 0; i < 60; ++i) Frame();
@@ -151,7 +158,7 @@ TEST_F(PlaybackTest, AttractModeStartsAfterTheIdleTimeSilentAndOneKeyEndsIt)
         return true;
     });
     Frame();
-    const Values before = Now();
+    const std::vector<unsigned char> before = Now();
     const int idle_frames = static_cast<int>(ATTRACT_IDLE_MS / FRAME_PERIOD_MS);
     for (int i = 0; i < idle_frames - 2; ++i) Frame();
     EXPECT_FALSE(PlaybackActive());
@@ -182,7 +189,7 @@ TEST_F(PlaybackTest, AttractModeReturnsByItselfAWhileAfterTheEndScreen)
         *out = demo;
         return true;
     });
-    const Values before = Now();
+    const std::vector<unsigned char> before = Now();
     for (int i = 0; i < 1100 && !PlaybackActive(); ++i) Frame();
     ASSERT_TRUE(PlaybackActive());
     PlayOut();
