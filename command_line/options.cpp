@@ -142,9 +142,16 @@ std::string ManPageOptions()
 {
     std::string text = ".SH OPTIONS\n";
     for (const CommandOption& option : OPTIONS) {
-        text += ".TP\n.B " + Troff(option.name);
-        if (option.argument) text += std::string(" \\fI") + option.argument + "\\fR";
-        text += "\n" + Troff(option.help) + "\n";
+        text += ".TP\n.B ";
+        text += Troff(option.name);
+        if (option.argument) {
+            text += " \\fI";
+            text += option.argument;
+            text += "\\fR";
+        }
+        text += "\n";
+        text += Troff(option.help);
+        text += "\n";
     }
     return text;
 }
