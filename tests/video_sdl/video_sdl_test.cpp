@@ -10,6 +10,7 @@
 
 #include "graphics/display.h"
 #include "platform/sdl/sdl_window.h"
+#include "platform/video.h"
 #include "platform/window.h"
 
 namespace {
@@ -100,5 +101,23 @@ TEST_F(VideoSdlTest, PictureGrowsByWholeFactorsOrShrinksToFitWithBlackBars)
         SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << " at " << c.x << "," << c.y);
         Resize(c.width, c.height);
         EXPECT_EQ(WindowPixel(c.x, c.y), c.colour);
+    }
+}
+
+TEST(VideoSdlChoice, ThePlayersChoiceForTheRunOverridesWhatTheGameAsks)
+{
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    struct Case {
+        int chosen, asked;
+        bool full_screen;
+    };
+    for (const Case c : {Case{-1, 1, true}, Case{0, 1, false}, Case{1, 0, true}, Case{-1, 0, false}}) {
+        PlatformChooseFullScreen(c.chosen);
+        ASSERT_EQ(PlatformOpenWindow("video test", 640, 480), 1) << SDL_GetError();
+        ASSERT_EQ(StartDisplay(640, 480, 8, c.asked ? 0 : 1), 1) << SDL_GetError();
+        EXPECT_EQ((SDL_GetWindowFlags(SdlWindow()) & SDL_WINDOW_FULLSCREEN) != 0, c.full_screen)
+            << c.chosen << " " << c.asked;
+        StopDisplay();
+        PlatformCloseWindow();
     }
 }
