@@ -55,6 +55,7 @@ int PlayGame(const CommandLine& line)
     std::signal(SIGTERM, OnTerminationSignal);
     if (line.display != DISPLAY_AS_SAVED) PlatformChooseFullScreen(line.display);
     OpenSessionProfile(profile);
+    ConnectHighScores();
     app_extensions.before_frame = ReplaysBeforeFrame;
     app_extensions.after_frame = ReplaysAfterFrame;
     SetAttractSource(LoadAttractReplay);

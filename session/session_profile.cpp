@@ -5,7 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "high_scores/high_scores.h"
 #include "profile/replays.h"
+#include "replays/playback.h"
+#include "replays/recorder.h"
 #include "profile/scores.h"
 
 namespace {
@@ -29,18 +32,20 @@ std::vector<ScoreEntry> EntriesWithReplays()
     return entries;
 }
 
-// A replay of the profile that reads as one game; one that does not read is
-// set aside, saying why.
+// A replay of the profile; one that does not read is set aside, saying why.
 bool ReadProfileReplay(const std::string& name, Demo* demo)
 {
     std::string text;
     if (!ReadReplay(profile, name, &text)) return false;
     DemoError error;
-    if (!ParseDemo(text, demo, &error)) {
-        SetReplayAside(profile, name, error.what);
-        return false;
-    }
-    return demo->version >= 2 && demo->start == DemoStart::NEW_GAME && demo->jumps.empty();
+    if (ParseDemo(text, demo, &error)) return true;
+    SetReplayAside(profile, name, error.what);
+    return false;
+}
+
+bool IsOneGame(const Demo& demo)
+{
+    return demo.version >= 2 && demo.start == DemoStart::NEW_GAME && demo.jumps.empty();
 }
 
 }  // namespace
@@ -52,7 +57,18 @@ void OpenSessionProfile(const std::filesystem::path& given)
 
 void CloseSessionProfile()
 {
+    UninstallHighScores();
     CloseProfile(&profile);
+}
+
+void ConnectHighScores()
+{
+    InstallHighScores(&profile);
+    play_entry_replay = PlayEntryReplay;
+    SetFinishedGameHandler([](const FinishedGame& game) {
+        OfferFinishedGame(EndedGame{game.difficulty, game.result.score, game.result.level, game.result.finished,
+                                    game.replay});
+    });
 }
 
 Profile& SessionProfile()
@@ -64,11 +80,21 @@ bool LoadAttractReplay(Demo* demo)
 {
     if (!profile.folder.empty()) {
         for (const ScoreEntry& entry : EntriesWithReplays()) {
-            if (ReadProfileReplay(entry.replay, demo)) return true;
+            if (ReadProfileReplay(entry.replay, demo) && IsOneGame(*demo)) return true;
         }
     }
     std::string error;
     if (ReadDemo(SHIPPED_REPLAY, demo, &error)) return true;
     std::fprintf(stderr, "wavedart: no replay for attract mode: %s\n", error.c_str());
     return false;
+}
+
+int PlayEntryReplay(const std::string& name)
+{
+    Demo demo;
+    if (!ReadProfileReplay(name, &demo)) return 0;
+    std::string error;
+    if (StartPlayback(demo, PlaybackMode::WATCH, &error)) return 1;
+    std::fprintf(stderr, "wavedart: replays/%s does not play: %s\n", name.c_str(), error.c_str());
+    return 0;
 }
