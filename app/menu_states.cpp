@@ -50,7 +50,9 @@ void RunMainMenu()
         game_state = STATE_INSTRUCTIONS;
         return;
     }
-    if (app_extensions.main_menu_keys && app_extensions.main_menu_keys()) return;
+    for (int (*keys)() : app_extensions.main_menu_keys) {
+        if (keys && keys()) return;
+    }
     ShowMenuScreen(&main_screen);
 }
 

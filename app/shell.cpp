@@ -25,7 +25,6 @@
 
 int main_window = 0;
 int app_instance = 0;
-AppExtensions app_extensions = {};
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "added_screens/screen_text.h"
 #include "app/game_state.h"
 #include "high_scores/score_screens.h"
 #include "input/keyboard.h"
@@ -12,17 +13,6 @@ ScoreScreens score_screens;
 int (*play_entry_replay)(const std::string& name) = nullptr;
 
 namespace {
-
-constexpr int PICTURE_WIDTH = 640;
-constexpr int PICTURE_HEIGHT = 480;
-
-void LoadPicture(BitmapImage* image, const char* name)
-{
-    LoadBitmapFile(&bitmap_file, name);
-    CreateBitmapImage(image, 0, 0, PICTURE_WIDTH, PICTURE_HEIGHT, 8);
-    LoadBitmapImage(image, &bitmap_file, 0, 0, PIXEL_COORDS);
-    UnloadBitmapFile(&bitmap_file);
-}
 
 int MainMenuKeys()
 {
@@ -84,16 +74,16 @@ void ReadScreenKeys()
 void InstallHighScores(Profile* profile)
 {
     score_screens.profile = profile && !profile->folder.empty() ? profile : nullptr;
-    LoadPicture(&score_screens.table_picture, "menuart/high_scores_screen.bmp");
-    LoadPicture(&score_screens.initials_picture, "menuart/new_high_score_screen.bmp");
-    app_extensions.main_menu_keys = MainMenuKeys;
+    LoadScreenPicture(&score_screens.table_picture, "menuart/high_scores_screen.bmp");
+    LoadScreenPicture(&score_screens.initials_picture, "menuart/new_high_score_screen.bmp");
+    AddMainMenuKeys(MainMenuKeys);
     app_extensions.screens[STATE_HIGH_SCORES - STATE_EXTRA_FIRST] = RunHighScoreTable;
     app_extensions.screens[STATE_ENTER_INITIALS - STATE_EXTRA_FIRST] = RunEnterInitials;
 }
 
 void UninstallHighScores()
 {
-    app_extensions.main_menu_keys = nullptr;
+    RemoveMainMenuKeys(MainMenuKeys);
     app_extensions.screens[STATE_HIGH_SCORES - STATE_EXTRA_FIRST] = nullptr;
     app_extensions.screens[STATE_ENTER_INITIALS - STATE_EXTRA_FIRST] = nullptr;
     DestroyBitmapImage(&score_screens.table_picture);

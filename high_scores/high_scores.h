@@ -14,9 +14,6 @@
 
 struct Profile;
 
-constexpr int STATE_HIGH_SCORES = STATE_EXTRA_FIRST;
-constexpr int STATE_ENTER_INITIALS = STATE_EXTRA_FIRST + 1;
-
 // Installs the main menu's H and the two screens into app_extensions and
 // loads their pictures (from the working directory, as the menus are). The
 // profile, null for none, stays the caller's and must outlive the screens.

@@ -10,7 +10,7 @@
 #include "graphics/text_log.h"
 #include "high_scores/score_screens.h"
 #include "high_scores/screen_layout.h"
-#include "high_scores/screen_text.h"
+#include "added_screens/screen_text.h"
 #include "input/keyboard.h"
 #include "profile/local_time.h"
 #include "profile/replays.h"

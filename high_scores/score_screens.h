@@ -7,7 +7,7 @@
 #include "graphics/bitmap.h"
 #include "high_scores/high_scores.h"
 #include "high_scores/initials.h"
-#include "high_scores/key_presses.h"
+#include "added_screens/key_presses.h"
 #include "high_scores/table_view.h"
 #include "profile/score_table.h"
 
@@ -30,6 +30,9 @@ struct ScoreScreens {
 };
 
 extern ScoreScreens score_screens;
+
+// The difficulties as the screens name them.
+constexpr const char* DIFFICULTY_WORDS[] = {"EASY", "MEDIUM", "HARD"};
 
 // True when the profile is open and its files can be written.
 bool ProfileKeepsScores();

@@ -42,9 +42,3 @@ constexpr int ENTRY_CELL_CENTRE_X[3] = {272, 320, 368};
 constexpr int ENTRY_CELL_TOP = 290;
 constexpr int ENTRY_CELL_WIDTH = 36;
 constexpr int ENTRY_CELL_HEIGHT = 40;
-
-// The colours of the marks the screens fill in, as indices of the menu
-// palette that every picture is drawn in: the chosen row's bar, and the
-// chosen tab's underline and letter cell's frame.
-constexpr int MARK_BAR_INDEX = 165;
-constexpr int MARK_LINE_INDEX = 136;

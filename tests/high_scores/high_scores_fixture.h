@@ -5,6 +5,7 @@
 #include <string>
 
 #include "high_scores/high_scores.h"
+#include "added_screens/screen_text.h"
 #include "high_scores/screen_layout.h"
 #include "platform/headless/headless_video.h"
 #include "profile/profile.h"

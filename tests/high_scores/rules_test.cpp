@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "high_scores/initials.h"
-#include "high_scores/key_presses.h"
+#include "added_screens/key_presses.h"
 #include "high_scores/table_view.h"
 #include "input/key_codes.h"
 

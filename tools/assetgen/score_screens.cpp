@@ -1,6 +1,7 @@
 // The high-score table and the initials entry. The pictures hold everything
 // that never changes; the game writes the rows, the score and the letters
 // into the places high_scores/screen_layout.h keeps free.
+#include "added_screens/screen_text.h"
 #include "high_scores/screen_layout.h"
 #include "tools/assetgen/art.h"
 #include "tools/assetgen/menu_parts.h"

@@ -1,4 +1,4 @@
-#include "high_scores/key_presses.h"
+#include "added_screens/key_presses.h"
 
 #include "input/key_codes.h"
 

@@ -1,4 +1,4 @@
-#include "high_scores/screen_text.h"
+#include "added_screens/screen_text.h"
 
 #include <cstring>
 
@@ -7,12 +7,23 @@
 
 namespace {
 
+constexpr int PICTURE_WIDTH = 640;
+constexpr int PICTURE_HEIGHT = 480;
+
 int TextWidth(const char* text)
 {
     return TEXT_CHAR_WIDTH * static_cast<int>(std::strlen(text));
 }
 
 }  // namespace
+
+void LoadScreenPicture(BitmapImage* image, const char* name)
+{
+    LoadBitmapFile(&bitmap_file, name);
+    CreateBitmapImage(image, 0, 0, PICTURE_WIDTH, PICTURE_HEIGHT, 8);
+    LoadBitmapImage(image, &bitmap_file, 0, 0, PIXEL_COORDS);
+    UnloadBitmapFile(&bitmap_file);
+}
 
 void DrawTextCentred(const char* text, int centre_x, int y, uint32_t colour)
 {
