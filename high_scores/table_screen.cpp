@@ -100,6 +100,8 @@ void RunHighScoreTable()
     }
     int counts[TABLE_DIFFICULTIES];
     CountRows(counts);
+    // What the line under the table says is about the table it was said over.
+    if (KeyPressed(presses, DIK_LEFT) || KeyPressed(presses, DIK_RIGHT)) score_screens.status.clear();
     for (const int key : {DIK_LEFT, DIK_RIGHT, DIK_UP, DIK_DOWN}) {
         if (KeyPressed(presses, key)) MoveTableView(&score_screens.view, key, counts);
     }

@@ -121,6 +121,9 @@ TEST_F(HighScoresTest, InitialsTypedAndChosenAreKeptWithTheReplayAndMarkedInTheT
     EXPECT_TRUE(ShowsText("YES", TABLE_REPLAY_X, RowY(1), IsGold));
     EXPECT_TRUE(ShowsText("TOP", TABLE_INITIALS_X, RowY(0), IsWhite));
     EXPECT_TRUE(ShowsText("-", TABLE_REPLAY_X, RowY(0), IsWhite));
+    EXPECT_TRUE(ShowsText("YOUR SCORE IS KEPT", 320 - 18 * 4, TABLE_STATUS_Y, IsGold));
+    Tap(DIK_RIGHT);
+    EXPECT_FALSE(ShowsText("YOUR SCORE IS KEPT", 320 - 18 * 4, TABLE_STATUS_Y, IsGold)) << "said of the easy table";
 
     // The next entry starts from the initials entered last.
     ASSERT_EQ(GameOver(2, 700), 1);
