@@ -7,7 +7,6 @@
 #include <stdlib.h>
 
 #include "app/game_state.h"
-#include "app/pause.h"
 #include "app/shell.h"
 #include "platform/gamepad.h"
 #include "tests/platform_sdl/sdl_events.h"
@@ -69,16 +68,6 @@ TEST_F(MessageLoopSdlTest, EachWindowEventBecomesItsMessageOneATurn)
     }
     EXPECT_EQ(Turn(), WM_CLOSE) << "the application's quit request";
     EXPECT_EQ(Turn(), WM_DESTROY) << "the game began its quit";
-}
-
-TEST_F(MessageLoopSdlTest, FocusMessagesReachTheGame)
-{
-    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
-    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
-    EXPECT_EQ(Turn(), WM_KILLFOCUS);
-    EXPECT_EQ(window_focused, 0);
-    EXPECT_EQ(Turn(), WM_SETFOCUS);
-    EXPECT_EQ(window_focused, 1);
 }
 
 TEST_F(MessageLoopSdlTest, AStickInMotionHoldsNoCloseUpAndItsLastPlaceIsRead)
