@@ -13,6 +13,7 @@
 
 int play_paused = PAUSE_NONE;
 int window_focused = 1;
+int pause_on_focus_loss = 1;
 
 namespace {
 
@@ -95,7 +96,7 @@ int RunPause()
     if (play_paused == PAUSE_NONE) {
         if (pressed & P_KEY_BIT) {
             StartPause(PAUSE_BY_KEY);
-        } else if (!window_focused) {
+        } else if (!window_focused && pause_on_focus_loss) {
             StartPause(PAUSE_BY_FOCUS);
         } else if (gamepad_unplugged) {
             StartPause(PAUSE_BY_UNPLUG);

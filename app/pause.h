@@ -13,10 +13,13 @@ constexpr int PAUSE_BY_UNPLUG = 3;
 extern int play_paused;
 // 0 from the moment the window loses the focus until it has it back.
 extern int window_focused;
+// 1 (the start): play pauses when the window loses the focus; 0: it plays on.
+extern int pause_on_focus_loss;
 
 // Runs at the start of every frame, before the state's handler. Only in play
-// does it read the keyboard: P pauses, and so do a window without the focus
-// and a pad unplugged. A key pause ends at the next P press, the others at
-// the next P or arrow press (Start or the d-pad on a pad) with the focus
-// back. Returns 1 when the frame is paused and the handler must not run.
+// does it read the keyboard: P pauses, and so does a pad unplugged, and a
+// window without the focus unless pause_on_focus_loss is 0. A key pause ends
+// at the next P press, the others at the next P or arrow press (Start or the
+// d-pad on a pad) with the focus back. Returns 1 when the frame is paused and
+// the handler must not run.
 int RunPause();

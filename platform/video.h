@@ -17,10 +17,13 @@ struct PlatformColour {
 // picture: full screen when asked and granted, otherwise in the window.
 // 1 on success.
 int PlatformStartVideo(int width, int height, int full_screen);
-// The player's choice for this run, made before the video starts, which
-// overrides what the game asks of PlatformStartVideo: 1 full screen, 0 a
-// window, -1 (the start) as the game asks.
+// The player's choice: 1 full screen, 0 a window, -1 (the start) as the
+// game asks. Made before the video starts, it overrides what the game asks
+// of PlatformStartVideo; made while it runs, the picture switches at once.
 void PlatformChooseFullScreen(int full_screen);
+// Called with the new state (1 full screen, 0 a window) whenever the player
+// switches between them with the backend's own keys; null for no one.
+void PlatformOnFullScreenSwitch(void (*listener)(int full_screen));
 void PlatformStopVideo();
 PlatformSurface* PlatformFrontSurface();
 PlatformSurface* PlatformBackSurface();
@@ -37,3 +40,7 @@ void PlatformSetVsync(int on);
 // and closes the picture that shows the front one.
 int PlatformOpenPicture(int width, int height, int full_screen);
 void PlatformClosePicture();
+// Switches the open picture to full screen (1) or the window (0).
+void PlatformSwitchPicture(int full_screen);
+// The backend tells of a switch the player made.
+void PlatformFullScreenSwitched(int full_screen);

@@ -82,6 +82,8 @@ int PlatformOpenPicture(int, int, int)
 
 void PlatformClosePicture() {}
 
+void PlatformSwitchPicture(int) {}
+
 void PlatformSetDisplayPalette(const PlatformColour* colours)
 {
     std::memcpy(display_palette, colours, sizeof display_palette);

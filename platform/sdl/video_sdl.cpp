@@ -74,11 +74,16 @@ SDL_Rect FitPicture(const PlatformSurface* front, int out_w, int out_h)
                     static_cast<int>(w), static_cast<int>(h)};
 }
 
+bool IsFullScreen(SDL_Window* window)
+{
+    return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
 // Without a window manager SDL reports full screen while the window keeps
 // its size, so the window stays as it is.
-void ToggleFullScreen(SDL_Window* window)
+void SwitchFullScreen(SDL_Window* window, bool full_screen)
 {
-    if (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) {
+    if (!full_screen) {
         SDL_SetWindowFullscreen(window, 0);
     } else if (SdlWindowManagerRuns()) {
         SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
@@ -98,8 +103,11 @@ bool IsFullScreenToggle(const SDL_KeyboardEvent& key)
 void OnWindowEvent(const SDL_Event* event)
 {
     if (event->type == SDL_KEYDOWN && IsFullScreenToggle(event->key)) {
-        ToggleFullScreen(SdlWindow());
+        SDL_Window* window = SdlWindow();
+        const bool was_full_screen = IsFullScreen(window);
+        SwitchFullScreen(window, !was_full_screen);
         PlatformShowFront();
+        if (IsFullScreen(window) != was_full_screen) PlatformFullScreenSwitched(!was_full_screen);
         return;
     }
     if (event->type != SDL_WINDOWEVENT) return;
@@ -136,6 +144,12 @@ int PlatformOpenPicture(int width, int height, int full_screen)
     ApplyVsync();
     SdlSetWindowEventHandler(OnWindowEvent);
     return 1;
+}
+
+void PlatformSwitchPicture(int full_screen)
+{
+    if (SDL_Window* window = SdlWindow()) SwitchFullScreen(window, full_screen != 0);
+    PlatformShowFront();
 }
 
 void PlatformClosePicture()
