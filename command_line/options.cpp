@@ -1,6 +1,9 @@
 #include "command_line/options.h"
 
 #include <algorithm>
+#include <span>
+
+#include "options/settings_table.h"
 
 namespace {
 
@@ -8,26 +11,39 @@ namespace {
 constexpr std::size_t HELP_COLUMN = 18;
 constexpr std::size_t HELP_WIDTH = 79;
 
-const std::vector<CommandOption> OPTIONS = {
-    {"--help", nullptr, "print these options and exit",
-     [](CommandLine* line, const std::string&) { line->help = true; }},
-    {"--version", nullptr, "print the version and exit",
-     [](CommandLine* line, const std::string&) { line->version = true; }},
-    {"--window", nullptr, "play in a window this time",
-     [](CommandLine* line, const std::string&) { line->display = DISPLAY_WINDOW; }},
-    {"--fullscreen", nullptr, "play full screen this time",
-     [](CommandLine* line, const std::string&) { line->display = DISPLAY_FULL_SCREEN; }},
-    {"--profile", "DIR", "keep the player's scores, settings and replays in DIR",
-     [](CommandLine* line, const std::string& dir) { line->profile = dir; }},
-    {"--record", "FILE", "record the whole session into FILE, a replay",
-     [](CommandLine* line, const std::string& file) { line->record = file; }},
-    {"--play", "FILE", "play the replay in FILE, then quit; any key quits sooner",
-     [](CommandLine* line, const std::string& file) { line->play = file; }},
-    {"--verify", "FILE",
-     "play the replay in FILE unseen, print its result and exit with 0 when it is the one FILE says, 1 when not, "
-     "2 when FILE cannot be read",
-     [](CommandLine* line, const std::string& file) { line->verify = file; }},
-};
+std::vector<CommandOption> AllOptions()
+{
+    std::vector<CommandOption> options = {
+        {"--help", nullptr, "print these options and exit",
+         [](CommandLine* line, const std::string&) { line->help = true; }},
+        {"--version", nullptr, "print the version and exit",
+         [](CommandLine* line, const std::string&) { line->version = true; }},
+    };
+    const std::span<const SettingDef> table = SettingTable();
+    for (std::size_t setting = 0; setting < table.size(); ++setting) {
+        for (std::size_t value = 0; value < table[setting].choices.size(); ++value) {
+            const SettingChoice& choice = table[setting].choices[value];
+            if (!choice.flag) continue;
+            options.push_back({choice.flag, nullptr, choice.flag_help, nullptr, static_cast<int>(setting),
+                               static_cast<int>(value)});
+        }
+    }
+    options.insert(options.end(), {
+        {"--profile", "DIR", "keep the player's scores, settings and replays in DIR",
+         [](CommandLine* line, const std::string& dir) { line->profile = dir; }},
+        {"--record", "FILE", "record the whole session into FILE, a replay",
+         [](CommandLine* line, const std::string& file) { line->record = file; }},
+        {"--play", "FILE", "play the replay in FILE, then quit; any key quits sooner",
+         [](CommandLine* line, const std::string& file) { line->play = file; }},
+        {"--verify", "FILE",
+         "play the replay in FILE unseen, print its result and exit with 0 when it is the one FILE says, 1 when "
+         "not, 2 when FILE cannot be read",
+         [](CommandLine* line, const std::string& file) { line->verify = file; }},
+    });
+    return options;
+}
+
+const std::vector<CommandOption> OPTIONS = AllOptions();
 
 const CommandOption* FindOption(const std::string& name)
 {
@@ -97,7 +113,11 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine* li
             *error = name + " needs " + option->argument;
             return false;
         }
-        option->apply(line, value);
+        if (option->setting >= 0) {
+            line->settings.push_back({option->setting, option->setting_value});
+        } else {
+            option->apply(line, value);
+        }
     }
     const int runs = !line->record.empty() + !line->play.empty() + !line->verify.empty();
     if (runs > 1) {
@@ -153,5 +173,18 @@ std::string ManPageOptions()
         text += Troff(option.help);
         text += "\n";
     }
+    return text;
+}
+
+std::string ManPageSettings()
+{
+    std::string text = ".SH SETTINGS\nThe Options screen keeps the player's settings in\n.I settings.txt\n"
+                       "in the profile (see FILES), one\n.IR key \" = \" value\na line:\n";
+    for (const SettingDef& setting : SettingTable()) {
+        text += ".TP\n.BR " + Troff(setting.key) + " \" = " + Troff(SettingValuesText(setting)) + "\"\n";
+        text += Troff(setting.label) + "; " + Troff(SettingText(setting, setting.default_value)) + " at first.\n";
+    }
+    text += ".PP\nA value that is none of its setting's gives way to the one at first, and a\n"
+            "key that is none of these is kept but not used; each is said in one line.\n";
     return text;
 }

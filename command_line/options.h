@@ -1,22 +1,25 @@
 // The game's command line. One table (options.cpp) declares every option:
-// its name, its argument, its line of help and what it sets; parsing,
-// --help and the man page's OPTIONS section are all made from it.
+// its name, its argument, its line of help and what it sets; the settings'
+// table adds the flags of its settings. Parsing, --help and the man page's
+// OPTIONS section are all made from them.
 #pragma once
 
 #include <string>
 #include <vector>
 
-constexpr int DISPLAY_AS_SAVED = -1;
-constexpr int DISPLAY_WINDOW = 0;
-constexpr int DISPLAY_FULL_SCREEN = 1;
+// A value of the settings' table (options/settings_table.h) for this run
+// only.
+struct SettingForRun {
+    int setting;  // its index in the table
+    int value;
+};
 
 // What the command line asks for. Text is UTF-8, as given.
 struct CommandLine {
     bool help = false;
     bool version = false;
-    // For this run only: DISPLAY_WINDOW or DISPLAY_FULL_SCREEN, or
-    // DISPLAY_AS_SAVED when neither is given.
-    int display = DISPLAY_AS_SAVED;
+    // In the order given, so that the last of two flags for one setting wins.
+    std::vector<SettingForRun> settings;
     std::string profile;
     std::string record;
     std::string play;
@@ -28,8 +31,14 @@ struct CommandOption {
     const char* argument;  // "FILE", or null for none
     const char* help;      // one line, for --help and the man page
     void (*apply)(CommandLine* line, const std::string& argument);
+    // A setting's flag, which chooses this value of the setting at this
+    // index for the run (apply is then null); -1 for the others.
+    int setting = -1;
+    int setting_value = 0;
 };
 
+// The program's own options and, after --version, the settings' flags from
+// their table.
 const std::vector<CommandOption>& CommandOptions();
 
 // Reads the arguments after the program's name. False, with one line saying
@@ -44,3 +53,6 @@ std::string UsageText();
 std::string VersionText();
 // The man page's OPTIONS section, in troff.
 std::string ManPageOptions();
+// The man page's SETTINGS section, in troff: settings.txt's keys from the
+// settings' table, with their values and defaults.
+std::string ManPageSettings();

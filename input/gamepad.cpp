@@ -27,6 +27,7 @@ constexpr ButtonKey MAIN_MENU[] = {
     {GAMEPAD_Y, DIK_I},
     {GAMEPAD_BACK, DIK_ESCAPE},
     {GAMEPAD_X, DIK_H},
+    {GAMEPAD_A, DIK_O},
 };
 constexpr ButtonKey NEW_GAME_MENU[] = {
     {GAMEPAD_X, DIK_E},

@@ -2,11 +2,11 @@
 //
 // On every screen the d-pad and the left stick are the arrows and B is
 // Backspace. Main menu: Start is N (new game), Y is I (instructions), X is H
-// (high scores), Back is Escape (quit). New-game screen: X is E (easy), A is
-// M (medium), Y is D (hard). The screens added around the game (states from
-// STATE_EXTRA_FIRST on, the high scores' among them): A and Start are Enter,
-// Back is Backspace. Elsewhere, play included: A is Space (fire), Start is P
-// (pause) and Back is Backspace.
+// (high scores), A is O (options), Back is Escape (quit). New-game screen: X
+// is E (easy), A is M (medium), Y is D (hard). The screens added around the
+// game (states from STATE_EXTRA_FIRST on, the high scores' and the options'
+// among them): A and Start are Enter, Back is Backspace. Elsewhere, play
+// included: A is Space (fire), Start is P (pause) and Back is Backspace.
 #pragma once
 
 #include "platform/gamepad.h"

@@ -8,9 +8,10 @@
 #include "app/extensions.h"
 #include "app/shell.h"
 #include "command_line/options.h"
+#include "options/options_screen.h"
+#include "options/player_settings.h"
 #include "platform/console.h"
 #include "platform/data_folder.h"
-#include "platform/video.h"
 #include "platform/window.h"
 #include "replays/attract.h"
 #include "replays/frame_hooks.h"
@@ -53,8 +54,10 @@ int PlayGame(const CommandLine& line)
     EnterDataFolder();
     std::signal(SIGINT, OnTerminationSignal);
     std::signal(SIGTERM, OnTerminationSignal);
-    if (line.display != DISPLAY_AS_SAVED) PlatformChooseFullScreen(line.display);
     OpenSessionProfile(profile);
+    LoadPlayerSettings(&SessionProfile());
+    for (const SettingForRun& run : line.settings) ChooseSettingForRun(run.setting, run.value);
+    InstallOptions();
     ConnectHighScores();
     app_extensions.before_frame = ReplaysBeforeFrame;
     app_extensions.after_frame = ReplaysAfterFrame;
@@ -63,6 +66,8 @@ int PlayGame(const CommandLine& line)
     std::string unused;
     if (!play.empty()) StartPlayback(demo, PlaybackMode::COMMAND_LINE, &unused);
     const int status = WinMain();
+    UninstallOptions();
+    ForgetPlayerSettings();
     CloseSessionProfile();
     if (!record.empty() && !SaveSessionRecording(record)) return 1;
     return status;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "command_line/options.h"
+#include "options/settings_table.h"
 #include "tests/command_line/program_run.h"
 
 namespace {
@@ -28,11 +29,28 @@ CommandLine With(void (*set)(CommandLine*))
     return line;
 }
 
+bool SameSettings(const std::vector<SettingForRun>& a, const std::vector<SettingForRun>& b)
+{
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].setting != b[i].setting || a[i].value != b[i].value) return false;
+    }
+    return true;
+}
+
 bool Same(const CommandLine& a, const CommandLine& b)
 {
-    return a.help == b.help && a.version == b.version && a.display == b.display && a.profile == b.profile &&
-           a.record == b.record && a.play == b.play && a.verify == b.verify;
+    return a.help == b.help && a.version == b.version && SameSettings(a.settings, b.settings) &&
+           a.profile == b.profile && a.record == b.record && a.play == b.play && a.verify == b.verify;
 }
+
+// The display setting's flags choose its values for the run.
+SettingForRun Display(int value)
+{
+    return {FindSettingIndex("display"), value};
+}
+constexpr int WINDOW = 0;
+constexpr int FULL_SCREEN = 1;
 
 TEST(CommandLine, EveryOptionSetsWhatItSays)
 {
@@ -40,14 +58,15 @@ TEST(CommandLine, EveryOptionSetsWhatItSays)
         {{}, CommandLine{}},
         {{"--help"}, With([](CommandLine* l) { l->help = true; })},
         {{"--version"}, With([](CommandLine* l) { l->version = true; })},
-        {{"--window"}, With([](CommandLine* l) { l->display = DISPLAY_WINDOW; })},
-        {{"--fullscreen"}, With([](CommandLine* l) { l->display = DISPLAY_FULL_SCREEN; })},
-        {{"--window", "--fullscreen"}, With([](CommandLine* l) { l->display = DISPLAY_FULL_SCREEN; })},
+        {{"--window"}, With([](CommandLine* l) { l->settings = {Display(WINDOW)}; })},
+        {{"--fullscreen"}, With([](CommandLine* l) { l->settings = {Display(FULL_SCREEN)}; })},
+        {{"--window", "--fullscreen"},
+         With([](CommandLine* l) { l->settings = {Display(WINDOW), Display(FULL_SCREEN)}; })},
         {{"--profile", "p ä"}, With([](CommandLine* l) { l->profile = "p ä"; })},
         {{"--profile=--x"}, With([](CommandLine* l) { l->profile = "--x"; })},
         {{"--record", "s.demo", "--window"}, With([](CommandLine* l) {
              l->record = "s.demo";
-             l->display = DISPLAY_WINDOW;
+             l->settings = {Display(WINDOW)};
          })},
         {{"--play", "--help"}, With([](CommandLine* l) { l->play = "--help"; })},
         {{"--verify=a=b"}, With([](CommandLine* l) { l->verify = "a=b"; })},

@@ -15,16 +15,6 @@
 #include "tests/play/shown_text.h"
 #include "tests/profile/profile_fixture.h"
 
-inline bool IsGold(PlatformColour colour, int)
-{
-    return colour.red >= 230 && colour.green >= 190 && colour.green <= 240 && colour.blue <= 140;
-}
-
-inline bool IsAlert(PlatformColour colour, int)
-{
-    return colour.red >= 230 && colour.green <= 120 && colour.blue <= 120;
-}
-
 class HighScoresTest : public PlayTest {
 protected:
     void SetUp() override

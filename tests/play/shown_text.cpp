@@ -18,6 +18,16 @@ bool IsWhite(PlatformColour colour, int)
     return colour.red >= BRIGHT && colour.green >= BRIGHT && colour.blue >= BRIGHT;
 }
 
+bool IsGold(PlatformColour colour, int)
+{
+    return colour.red >= BRIGHT && colour.green >= 190 && colour.green <= 240 && colour.blue <= 140;
+}
+
+bool IsAlert(PlatformColour colour, int)
+{
+    return colour.red >= BRIGHT && colour.green <= 120 && colour.blue <= 120;
+}
+
 bool IsPulse(PlatformColour colour, int level)
 {
     return colour.red >= BRIGHT && std::abs(colour.green - level) <= NEAR &&

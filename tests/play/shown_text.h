@@ -7,6 +7,9 @@
 using ColourTest = bool (*)(PlatformColour colour, int expected_level);
 
 bool IsWhite(PlatformColour colour, int unused);
+// The added screens' gold and alert red.
+bool IsGold(PlatformColour colour, int unused);
+bool IsAlert(PlatformColour colour, int unused);
 // Red 255 with green and blue both near the expected level.
 bool IsPulse(PlatformColour colour, int level);
 

@@ -25,3 +25,4 @@ Canvas DrawGameFinishScreen();
 Canvas DrawGameOverScreen();
 Canvas DrawHighScoresScreen();
 Canvas DrawNewHighScoreScreen();
+Canvas DrawOptionsScreen();

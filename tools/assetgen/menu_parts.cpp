@@ -87,3 +87,21 @@ void BackHint(Canvas& c, int y, const std::string& what) {
     KeyCap(c, x, y, 96, "BACKSPACE");
     DrawString(c, x + 96 + 14, y + 3, what, kBold);
 }
+
+void Well(Canvas& c, int x, int y, int w, int h) {
+    FillRect(c, x, y, w, h, RAMP_NAVY.Shade(0));
+    FillRect(c, x, y, w, 1, RAMP_STEEL.Shade(3));
+}
+
+int Hint(Canvas& c, int x, int y, int key_width, const std::string& key, const std::string& what) {
+    KeyCap(c, x, y, key_width, key);
+    DrawString(c, x + key_width + 8, y + 3, what, kBold);
+    return x + key_width + 8 + TextWidth(what, kBold) + 24;
+}
+
+int ArrowPair(Canvas& c, int x, int y, bool vertical, const std::string& what) {
+    ArrowCap(c, x, y, vertical ? 0 : -1, vertical ? -1 : 0);
+    ArrowCap(c, x + 30, y, vertical ? 0 : 1, vertical ? 1 : 0);
+    DrawString(c, x + 64, y + 3, what, kBold);
+    return x + 64 + TextWidth(what, kBold) + 24;
+}

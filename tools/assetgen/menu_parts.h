@@ -26,6 +26,12 @@ void ArrowCap(Canvas& c, int x, int y, int dx, int dy);
 void Option(Canvas& c, int x, int y, int key_width, const std::string& key, const std::string& label);
 // The Backspace key and where it leads, centred.
 void BackHint(Canvas& c, int y, const std::string& what);
+// A dark well that the game's text is drawn into.
+void Well(Canvas& c, int x, int y, int w, int h);
+// A key cap and what it does, from x; returns where the next one may start.
+int Hint(Canvas& c, int x, int y, int key_width, const std::string& key, const std::string& what);
+// Two arrow caps side by side and what they do; returns where the next may start.
+int ArrowPair(Canvas& c, int x, int y, bool vertical, const std::string& what);
 
 extern const TextStyle kText;
 extern const TextStyle kBold;

@@ -11,11 +11,12 @@ Canvas DrawMainScreen() {
     Canvas c = Backdrop(1344, 0.42);
     Title(c, W / 2, 40, 10);
     DrawCentred(c, W / 2, 150, "FLY THE RIVER  -  SINK THE FLEET  -  BRING DOWN THE BRIDGES", kGold);
-    Box(c, 170, 190, 300, 194);
-    Option(c, 200, 208, 30, "N", "NEW GAME");
-    Option(c, 200, 250, 30, "I", "INSTRUCTIONS");
-    Option(c, 200, 292, 30, "H", "HIGH SCORES");
-    Option(c, 200, 334, 48, "ESC", "QUIT");
+    Box(c, 170, 184, 300, 206);
+    Option(c, 200, 198, 30, "N", "NEW GAME");
+    Option(c, 200, 236, 30, "I", "INSTRUCTIONS");
+    Option(c, 200, 274, 30, "H", "HIGH SCORES");
+    Option(c, 200, 312, 30, "O", "OPTIONS");
+    Option(c, 200, 350, 48, "ESC", "QUIT");
     std::vector<Canvas> craft = DrawCraftFrames();
     Blit(c, craft[1], 300, 400);
     Blit(c, DrawEnemyFrames(0)[1], 70, 250);

@@ -9,31 +9,6 @@
 static_assert(MARK_BAR_INDEX == RAMP_NAVY.first + 7, "the row bar is navy's lightest shade");
 static_assert(MARK_LINE_INDEX == RAMP_GOLD.first + 10, "the marks are a bright gold");
 
-namespace {
-
-// A dark well that the game's text is drawn into.
-void Well(Canvas& c, int x, int y, int w, int h) {
-    FillRect(c, x, y, w, h, RAMP_NAVY.Shade(0));
-    FillRect(c, x, y, w, 1, RAMP_STEEL.Shade(3));
-}
-
-// A key cap and what it does, from x; returns where the next one may start.
-int Hint(Canvas& c, int x, int y, int key_width, const std::string& key, const std::string& what) {
-    KeyCap(c, x, y, key_width, key);
-    DrawString(c, x + key_width + 8, y + 3, what, kBold);
-    return x + key_width + 8 + TextWidth(what, kBold) + 24;
-}
-
-// Two arrow caps side by side and what they do; returns where the next may start.
-int ArrowPair(Canvas& c, int x, int y, bool vertical, const std::string& what) {
-    ArrowCap(c, x, y, vertical ? 0 : -1, vertical ? -1 : 0);
-    ArrowCap(c, x + 30, y, vertical ? 0 : 1, vertical ? 1 : 0);
-    DrawString(c, x + 64, y + 3, what, kBold);
-    return x + 64 + TextWidth(what, kBold) + 24;
-}
-
-}  // namespace
-
 Canvas DrawHighScoresScreen() {
     Canvas c = Backdrop(1824, 0.34);
     Title(c, W / 2, 6, 5);
