@@ -35,3 +35,13 @@ int KeyPressed(const KeyPresses* presses, int key)
     if (held == 1) return 1;
     return Repeats(key) && held > KEY_REPEAT_AFTER && (held - KEY_REPEAT_AFTER) % KEY_REPEAT_EVERY == 0;
 }
+
+void TakeScreenPresses(ScreenPresses* screen, const unsigned char* keys)
+{
+    if (!screen->started) {
+        StartKeyPresses(&screen->presses, keys);
+        screen->started = true;
+    } else {
+        UpdateKeyPresses(&screen->presses, keys);
+    }
+}

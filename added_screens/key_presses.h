@@ -21,3 +21,12 @@ void StartKeyPresses(KeyPresses* presses, const unsigned char* keys);
 void UpdateKeyPresses(KeyPresses* presses, const unsigned char* keys);
 // 1 when the key counts as pressed in the frame last taken.
 int KeyPressed(const KeyPresses* presses, int key);
+
+// A screen's presses, started afresh whenever the screen is entered.
+struct ScreenPresses {
+    KeyPresses presses;
+    bool started;
+};
+
+// Takes the frame's snapshot: the first after a restart begins the presses.
+void TakeScreenPresses(ScreenPresses* screen, const unsigned char* keys);

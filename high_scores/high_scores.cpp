@@ -57,18 +57,13 @@ void CountRows(int* counts)
 void EnterScreen(int state)
 {
     game_state = state;
-    score_screens.presses_started = false;
+    score_screens.keys.started = false;
 }
 
 void ReadScreenKeys()
 {
     ReadKeyboard();
-    if (!score_screens.presses_started) {
-        StartKeyPresses(&score_screens.presses, KeyState);
-        score_screens.presses_started = true;
-    } else {
-        UpdateKeyPresses(&score_screens.presses, KeyState);
-    }
+    TakeScreenPresses(&score_screens.keys, KeyState);
 }
 
 void InstallHighScores(Profile* profile)

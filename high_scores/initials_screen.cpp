@@ -114,7 +114,7 @@ void RunEnterInitials()
 {
     ReadScreenKeys();
     for (int key = 0; key < 256; ++key) {
-        if (KeyPressed(&score_screens.presses, key) && PressInitialsKey(&score_screens.initials, key)) {
+        if (KeyPressed(&score_screens.keys.presses, key) && PressInitialsKey(&score_screens.initials, key)) {
             KeepEntry();
             return;
         }

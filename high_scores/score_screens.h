@@ -23,8 +23,7 @@ struct ScoreScreens {
     InitialsEntry initials{};
     std::string last_initials;
     // Presses since the screen shown was entered; started again on every entry.
-    KeyPresses presses{};
-    bool presses_started = false;
+    ScreenPresses keys{};
     BitmapImage table_picture{};
     BitmapImage initials_picture{};
 };

@@ -80,7 +80,7 @@ void WatchChosen()
         SetStatus("THIS REPLAY CANNOT BE PLAYED", true);
         return;
     }
-    score_screens.presses_started = false;
+    score_screens.keys.started = false;
 }
 
 }  // namespace
@@ -88,7 +88,7 @@ void WatchChosen()
 void RunHighScoreTable()
 {
     ReadScreenKeys();
-    const KeyPresses* presses = &score_screens.presses;
+    const KeyPresses* presses = &score_screens.keys.presses;
     if (KeyPressed(presses, DIK_BACK)) {
         EnterScreen(STATE_MAIN_MENU);
         return;

@@ -22,8 +22,7 @@ namespace {
 struct OptionsScreen {
     BitmapImage picture{};
     int row = 0;
-    KeyPresses presses{};
-    bool presses_started = false;
+    ScreenPresses keys{};
 };
 
 OptionsScreen screen;
@@ -138,13 +137,8 @@ int MainMenuKeys()
 void RunOptions()
 {
     ReadKeyboard();
-    if (!screen.presses_started) {
-        StartKeyPresses(&screen.presses, KeyState);
-        screen.presses_started = true;
-    } else {
-        UpdateKeyPresses(&screen.presses, KeyState);
-    }
-    const KeyPresses* presses = &screen.presses;
+    TakeScreenPresses(&screen.keys, KeyState);
+    const KeyPresses* presses = &screen.keys.presses;
     if (KeyPressed(presses, DIK_BACK)) {
         game_state = STATE_MAIN_MENU;
         return;
@@ -182,5 +176,5 @@ void UninstallOptions()
 void OpenOptionsScreen()
 {
     game_state = STATE_OPTIONS;
-    screen.presses_started = false;
+    screen.keys.started = false;
 }
