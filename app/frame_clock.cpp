@@ -2,14 +2,6 @@
 
 #include "platform/clock.h"
 
-namespace {
-
-// Sleep until this close to the deadline, then spin: sleeping is coarse,
-// and spinning the whole period would hold a processor core at 100%.
-constexpr uint32_t SPIN_MARGIN_MS = 2;
-
-}  // namespace
-
 uint32_t clock_start = 0;
 
 uint32_t MarkFrameStart()
@@ -18,17 +10,9 @@ uint32_t MarkFrameStart()
     return clock_start;
 }
 
+// The clock has the last word: a sleep may end early (a signal).
 uint32_t WaitSinceMark(uint32_t period)
 {
-    for (;;) {
-        const uint32_t elapsed = PlatformGetTicks() - clock_start;
-        if (elapsed >= period) break;
-        const uint32_t left = period - elapsed;
-        if (left > SPIN_MARGIN_MS) {
-            PlatformSleep(left - SPIN_MARGIN_MS);
-        } else {
-            PlatformSpin();
-        }
-    }
+    while (PlatformGetTicks() - clock_start < period) PlatformSleepUntil(clock_start + period);
     return PlatformGetTicks();
 }

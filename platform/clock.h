@@ -6,8 +6,10 @@
 uint32_t PlatformGetTicks();
 // Gives the processor away for about this many milliseconds.
 void PlatformSleep(uint32_t ms);
-// One turn of a short busy wait on the clock.
-void PlatformSpin();
+// Gives the processor away until the clock reads tick, or as soon after as
+// the system wakes it; returns at once when that time has come. tick lies
+// less than 2^31 ms ahead.
+void PlatformSleepUntil(uint32_t tick);
 
 // From now on the clock counts only what the game waits, starting at start:
 // waiting moves it on at once, so frames run as fast as they can and every

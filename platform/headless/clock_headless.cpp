@@ -35,7 +35,7 @@ void PlatformSleep(uint32_t ms)
     virtual_ticks += ms + sleep_overshoot;
 }
 
-void PlatformSpin()
+void PlatformSleepUntil(uint32_t tick)
 {
-    virtual_ticks += 1;
+    if (static_cast<int32_t>(tick - virtual_ticks) > 0) virtual_ticks = tick + sleep_overshoot;
 }

@@ -6,12 +6,24 @@
 #endif
 #include <SDL.h>
 
-#include <chrono>
 #include <cstdint>
-#include <thread>
 
 #include "platform/clock.h"
 #include "platform/sdl/sdl_clock.h"
+
+#ifndef _WIN32
+namespace {
+
+uint64_t MonotonicMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<uint64_t>(now.tv_sec) * 1000u +
+           static_cast<uint64_t>(now.tv_nsec) / 1000000u;
+}
+
+}  // namespace
+#endif
 
 // Milliseconds since the machine started, which differ from one run to the
 // next: the random sequence is seeded with the first reading. SDL's own
@@ -22,10 +34,7 @@ uint32_t PlatformGetTicks()
 #ifdef _WIN32
     return GetTickCount();
 #else
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<uint32_t>(static_cast<uint64_t>(now.tv_sec) * 1000u +
-                                 static_cast<uint64_t>(now.tv_nsec) / 1000000u);
+    return static_cast<uint32_t>(MonotonicMilliseconds());
 #endif
 }
 
@@ -38,13 +47,25 @@ void PlatformSleep(uint32_t ms)
     SDL_Delay(ms);
 }
 
-// A turn of the final wait before a deadline: short enough to keep the frame
-// period to a fraction of a millisecond, long enough to leave the core idle.
-void PlatformSpin()
+// One sleep to the very moment the tick begins, rather than naps that each
+// wake the process to look at the clock.
+void PlatformSleepUntil(uint32_t tick)
 {
     if (sdl_virtual_clock) {
-        sdl_virtual_ticks += 1;
+        if (static_cast<int32_t>(tick - sdl_virtual_ticks) > 0) sdl_virtual_ticks = tick;
         return;
     }
-    std::this_thread::sleep_for(std::chrono::microseconds(100));
+#ifdef _WIN32
+    const auto left = static_cast<int32_t>(tick - GetTickCount());
+    if (left > 0) SDL_Delay(static_cast<uint32_t>(left));
+#else
+    const uint64_t now_ms = MonotonicMilliseconds();
+    const auto left = static_cast<int32_t>(tick - static_cast<uint32_t>(now_ms));
+    if (left <= 0) return;
+    const uint64_t due_ms = now_ms + static_cast<uint64_t>(left);
+    timespec due{};
+    due.tv_sec = static_cast<time_t>(due_ms / 1000u);
+    due.tv_nsec = static_cast<long>(due_ms % 1000u) * 1000000L;
+    clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &due, nullptr);
+#endif
 }
