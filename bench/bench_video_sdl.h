@@ -11,12 +11,16 @@
 // 0: off. 1: the game's own choice, on where the driver can wait for the
 // refresh. 2: on even where it cannot, with SDL sleeping to a 60 Hz
 // timetable instead, which on a virtual display stands in for the wait of a
-// real one.
+// real one. That takes a renderer: where the game writes the window's pixels
+// itself, name one in SDL_RENDER_DRIVER (software, for instance).
 inline void ChooseVsync(int mode)
 {
     PlatformSetVsync(mode != 0);
     SDL_Renderer* renderer = SDL_GetRenderer(SdlWindow());
     if (mode == 2 && renderer) SDL_RenderSetVSync(renderer, 1);
+    if (mode == 2 && !renderer) {
+        std::printf("no renderer to force vsync on: set SDL_RENDER_DRIVER to have one\n");
+    }
 }
 
 inline void PrintVideo(int busy_processes)
@@ -28,8 +32,12 @@ inline void PrintVideo(int busy_processes)
     if (renderer) {
         SDL_GetRendererInfo(renderer, &info);
         SDL_GetRendererOutputSize(renderer, &width, &height);
+    } else if (SDL_Surface* pixels = SDL_GetWindowSurface(SdlWindow())) {
+        width = pixels->w;
+        height = pixels->h;
     }
-    std::printf("video driver %s, renderer %s, output %dx%d, vsync %s, %d busy processes\n",
-                SDL_GetCurrentVideoDriver(), info.name ? info.name : "none", width, height,
+    std::printf("video driver %s, %s %s, output %dx%d, vsync %s, %d busy processes\n",
+                SDL_GetCurrentVideoDriver(), renderer ? "renderer" : "no renderer:",
+                renderer ? info.name : "the window's pixels", width, height,
                 info.flags & SDL_RENDERER_PRESENTVSYNC ? "on" : "off", busy_processes);
 }

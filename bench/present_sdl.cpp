@@ -1,84 +1,87 @@
-// What showing one frame costs on the SDL backend: the copy into the front
-// surface, the conversion through the palette into the streaming texture,
-// the scaling to the window and the present, as a share of the 30 ms frame.
+// What showing one frame costs on the SDL backend, in each scaling mode, as
+// a share of the 30 ms frame: the copy into the front surface, the
+// conversion through the palette, the scaling into the window and the
+// present. Every frame measured differs from the one before, as in play; a
+// picture the screen shows already costs only its comparison, measured
+// apart.
 // Runs on whatever video driver SDL picks (set SDL_VIDEODRIVER=dummy or
-// offscreen where there is no display; run under xvfb-run for X).
+// offscreen where there is no display; run under xvfb-run for X), and
+// through SDL's renderer where SDL_RENDER_DRIVER names one.
 //
-// Usage: bench_present_sdl [vsync 0|1|2]
+// Usage: bench_present_sdl [vsync 0|1|2] [rounds]
 // Vsync is off unless asked for (see bench_video_sdl.h), so that the figures
-// are the work itself and not the wait for the display's refresh.
+// are the work itself and not the wait for the display's refresh. Each round
+// measures every size and mode in turn; the figures are the medians.
 #include <SDL.h>
 
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
+#include "bench/bench_support.h"
 #include "bench/bench_video_sdl.h"
 #include "graphics/display.h"
 #include "platform/sdl/sdl_window.h"
-#include "platform/surface.h"
 #include "platform/window.h"
 
 namespace {
 
-constexpr int FRAMES = 300;
+constexpr int FRAMES = 100;
 constexpr double FRAME_MS = 30.0;
 
-double MillisecondsPer(int count, void (*work)())
-{
-    const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < count; ++i) work();
-    const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
-    return spent.count() / count;
-}
+struct Size {
+    int width;
+    int height;
+};
+constexpr Size SIZES[] = {{640, 480}, {1366, 768}, {1920, 1080}};
+constexpr int SIZE_COUNT = sizeof SIZES / sizeof SIZES[0];
+constexpr const char* MODE_NAMES[] = {"sharp", "fill"};
 
-void Present()
+// A picture that moves down a row each frame, as the river does.
+void DrawFrame(int frame)
 {
-    PresentFrame();
-}
-
-void CopyOnly()
-{
-    PlatformCopySurface(primary_surface, back_surface);
-}
-
-// A palette change shows the front surface again: conversion, scaling and
-// present without the copy, as every fade step does.
-void ChangePalette()
-{
-    static int phase = 0;
-    PaletteEntry entries[PALETTE_SIZE];
-    for (int i = 0; i < PALETTE_SIZE; ++i) {
-        entries[i] = PaletteEntry{uint8_t(i + phase), uint8_t(2 * i), uint8_t(255 - i), 0};
+    LockBackSurface();
+    for (int y = 0; y < screen_height; ++y) {
+        for (int x = 0; x < screen_width; ++x) {
+            back_buffer[y * back_pitch + x] = uint8_t((x >> 2) ^ ((y - frame) >> 2));
+        }
     }
-    phase += 1;
-    SetPalette(entries);
+    UnlockBackSurface();
 }
 
-// The conversion alone, as the backend does it into its texture: one table
-// look-up per pixel into 32-bit colour.
-uint32_t converted[640 * 480];
-uint32_t colour_table[PALETTE_SIZE];
-
-void ConvertOnly()
+// Milliseconds a PresentFrame takes, over FRAMES frames each drawn anew
+// (the drawing not counted).
+double PresentMs(bool changed)
 {
-    for (int y = 0; y < primary_surface->height; ++y) {
-        const unsigned char* s = primary_surface->pixels + y * primary_surface->pitch;
-        uint32_t* d = converted + y * 640;
-        for (int x = 0; x < primary_surface->width; ++x) d[x] = colour_table[s[x]];
+    double spent = 0;
+    for (int i = 0; i < FRAMES; ++i) {
+        if (changed) DrawFrame(i);
+        const auto start = std::chrono::steady_clock::now();
+        PresentFrame();
+        spent += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                     .count();
     }
+    return spent / FRAMES;
+}
+
+void SetWindowSize(const Size& size)
+{
+    SDL_SetWindowSize(SdlWindow(), size.width, size.height);
+    SDL_PumpEvents();
 }
 
 void Report(const char* what, double ms)
 {
-    std::printf("  %-44s %7.3f ms  %5.1f%% of the frame\n", what, ms, 100.0 * ms / FRAME_MS);
+    std::printf("  %-34s %7.3f ms  %5.1f%% of the frame\n", what, ms, 100.0 * ms / FRAME_MS);
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
     if (!PlatformOpenWindow("present bench", 640, 480)) {
         std::fprintf(stderr, "no window: %s\n", SDL_GetError());
         return 1;
@@ -91,29 +94,39 @@ int main(int argc, char** argv)
     }
     ChooseVsync(argc > 1 ? std::atoi(argv[1]) : 0);
     PrintVideo(0);
-    std::printf("%d frames a measurement\n", FRAMES);
-
-    LockBackSurface();
-    for (int y = 0; y < screen_height; ++y) {
-        for (int x = 0; x < screen_width; ++x) back_buffer[y * back_pitch + x] = uint8_t(x ^ y);
+    std::printf("%d frames a measurement, median of %d rounds\n", FRAMES, rounds);
+    PaletteEntry entries[PALETTE_SIZE];
+    for (int i = 0; i < PALETTE_SIZE; ++i) {
+        entries[i] = PaletteEntry{uint8_t(i), uint8_t(2 * i), uint8_t(255 - i), 0};
     }
-    UnlockBackSurface();
-    ChangePalette();
+    SetPalette(entries);
 
-    for (int i = 0; i < PALETTE_SIZE; ++i) colour_table[i] = 0xFF000000u | uint32_t(i) * 0x010101u;
-    Report("copy of the back surface alone", MillisecondsPer(FRAMES, CopyOnly));
-    Report("conversion through the palette alone", MillisecondsPer(FRAMES, ConvertOnly));
-    const int sizes[][2] = {{640, 480}, {1024, 768}, {1920, 1080}};
-    for (const auto& size : sizes) {
-        SDL_SetWindowSize(SdlWindow(), size[0], size[1]);
-        SDL_PumpEvents();
+    std::vector<double> changed[SIZE_COUNT][2];
+    std::vector<double> same[SIZE_COUNT];
+    for (int round = 0; round < rounds; ++round) {
+        for (int s = 0; s < SIZE_COUNT; ++s) {
+            SetWindowSize(SIZES[s]);
+            for (int mode = 0; mode < 2; ++mode) {
+                PlatformSetScaling(mode);
+                changed[s][mode].push_back(PresentMs(true));
+            }
+            same[s].push_back(PresentMs(false));
+        }
+    }
+    for (int s = 0; s < SIZE_COUNT; ++s) {
+        SetWindowSize(SIZES[s]);
         int w = 0;
         int h = 0;
-        SDL_GetRendererOutputSize(SDL_GetRenderer(SdlWindow()), &w, &h);
-        std::printf("output %dx%d:\n", w, h);
-        Present();
-        Report("PresentFrame (copy, convert, scale, present)", MillisecondsPer(FRAMES, Present));
-        Report("SetPalette (convert, scale, present)", MillisecondsPer(FRAMES, ChangePalette));
+        SDL_GetWindowSize(SdlWindow(), &w, &h);
+        std::printf("window %dx%d:\n", w, h);
+        char what[64];
+        for (int mode = 0; mode < 2; ++mode) {
+            std::snprintf(what, sizeof what, "PresentFrame, %s", MODE_NAMES[mode]);
+            Report(what, Percentile(changed[s][mode], 0.5));
+        }
+        Report("PresentFrame, picture unchanged", Percentile(same[s], 0.5));
+        std::printf("  fill costs %.2f times sharp\n",
+                    Percentile(changed[s][1], 0.5) / Percentile(changed[s][0], 0.5));
     }
     StopDisplay();
     PlatformCloseWindow();

@@ -29,12 +29,24 @@ PlatformSurface* PlatformFrontSurface();
 PlatformSurface* PlatformBackSurface();
 // Installs the palette and shows the front image in it at once.
 void PlatformSetDisplayPalette(const PlatformColour* colours);
-// Shows the front surface as it stands now. 1 when shown.
+// Shows the front surface as it stands now. 1 when shown, or when the
+// screen shows that picture already.
 int PlatformShowFront();
 // Whether showing waits for the display's next refresh, so that no picture
 // is torn, where the driver can wait; elsewhere, and when off, it shows at
 // once. On until switched; a switch takes effect at once.
 void PlatformSetVsync(int on);
+
+// How the picture fills the screen; both keep its 4:3 shape, centred with
+// black bars. Sharp enlarges it by the largest whole factor that fits, so
+// every pixel is an equal square. Fill makes it as large as the screen
+// allows: enlarged by a whole factor with nearest sampling, then smoothly
+// down to that size, so each edge between pixels blends over at most one
+// pixel of the screen.
+constexpr int PLATFORM_SCALING_SHARP = 0;
+constexpr int PLATFORM_SCALING_FILL = 1;
+// Sharp until switched; a switch shows the picture again at once.
+void PlatformSetScaling(int mode);
 
 // Backend half: the common part keeps the two surfaces, the backend opens
 // and closes the picture that shows the front one.

@@ -1,77 +1,57 @@
-// The screen on SDL: the 8-bit front surface is converted through the
-// palette into a streaming texture and scaled into the window, keeping its
-// shape with black bars around it, and presented in step with the display's
-// refresh where the driver can. Alt+Enter and F11 switch between full
+// The screen on SDL: the 8-bit front surface is shown through the palette,
+// scaled into the window as the scaling mode says, by an accelerated
+// renderer in step with the display's refresh where the driver can, or
+// else written straight into the window's pixels. A picture the screen
+// shows already is not shown again. Alt+Enter and F11 switch between full
 // screen and the resizable window.
 #include <SDL.h>
 
-#include <cstdint>
 #include <cstring>
+#include <vector>
 
+#include "platform/sdl/sdl_picture.h"
 #include "platform/sdl/sdl_window.h"
 #include "platform/surface.h"
 #include "platform/video.h"
 
 namespace {
 
-SDL_Renderer* renderer = nullptr;
-SDL_Texture* texture = nullptr;
-// The palette as texture pixels (ARGB8888).
-uint32_t colour_table[PLATFORM_PALETTE_SIZE] = {};
+bool opened = false;
+bool through_renderer = false;
 int vsync_wanted = 1;
+int scaling = PLATFORM_SCALING_SHARP;
+PlatformColour palette[PLATFORM_PALETTE_SIZE] = {};
+// The picture last shown, and what must be drawn again even if the picture
+// is the same: the picture after a new palette or mode, the whole window
+// after it was uncovered or resized, or a show failed.
+std::vector<unsigned char> shown;
+int shown_width = 0;
+int shown_height = 0;
+constexpr int REDRAW_NONE = 0;
+constexpr int REDRAW_PICTURE = 1;
+constexpr int REDRAW_WHOLE = 2;
+int redraw = REDRAW_WHOLE;
 
-// Whether the renderer itself can wait for the refresh. Where it cannot, SDL
-// would sleep to a timetable of its own, which still tears and only delays
-// the picture. A page's canvas is shown in step with the display by the
-// browser anyway.
-bool RendererCanWait()
+// Compares the front surface with the picture last shown, and keeps it.
+bool SameAsShown(const PlatformSurface* front)
 {
-#ifdef __EMSCRIPTEN__
-    return false;
-#else
-    SDL_RendererInfo info = {};
-    if (SDL_GetRendererInfo(renderer, &info) != 0) return false;
-    return (info.flags & SDL_RENDERER_ACCELERATED) != 0;
-#endif
-}
-
-bool IsGlRenderer()
-{
-    SDL_RendererInfo info = {};
-    return SDL_GetRendererInfo(renderer, &info) == 0 && std::strncmp(info.name, "opengl", 6) == 0;
-}
-
-void ApplyVsync()
-{
-    if (!renderer || !RendererCanWait()) return;
-    SDL_RenderSetVSync(renderer, vsync_wanted);
-    // A GL driver that refuses the swap interval leaves SDL to stand in.
-    if (vsync_wanted && IsGlRenderer() && SDL_GL_GetSwapInterval() == 0) {
-        SDL_RenderSetVSync(renderer, 0);
+    const auto row = static_cast<std::size_t>(front->width);
+    bool same = shown.size() == row * static_cast<std::size_t>(front->height);
+    if (!same) shown.resize(row * static_cast<std::size_t>(front->height));
+    for (int y = 0; y < front->height; ++y) {
+        unsigned char* kept = shown.data() + row * static_cast<std::size_t>(y);
+        const unsigned char* now = front->pixels + y * front->pitch;
+        if (same && std::memcmp(kept, now, row) == 0) continue;
+        same = false;
+        std::memcpy(kept, now, row);
     }
+    return same;
 }
 
-// The picture centred in the output: enlarged by the largest whole factor
-// that fits, so every pixel becomes an equal square; when not even the
-// picture's own size fits, shrunk to the largest rectangle of its shape.
-SDL_Rect FitPicture(const PlatformSurface* front, int out_w, int out_h)
+void ShowAgain(int what)
 {
-    const int64_t pw = front->width;
-    const int64_t ph = front->height;
-    const int64_t factor = out_w / pw < out_h / ph ? out_w / pw : out_h / ph;
-    int64_t w = pw * factor;
-    int64_t h = ph * factor;
-    if (factor == 0) {
-        w = out_w;
-        h = out_h;
-        if (out_w * ph > out_h * pw) {
-            w = out_h * pw / ph;
-        } else {
-            h = out_w * ph / pw;
-        }
-    }
-    return SDL_Rect{static_cast<int>((out_w - w) / 2), static_cast<int>((out_h - h) / 2),
-                    static_cast<int>(w), static_cast<int>(h)};
+    if (what > redraw) redraw = what;
+    PlatformShowFront();
 }
 
 bool IsFullScreen(SDL_Window* window)
@@ -106,8 +86,13 @@ void OnWindowEvent(const SDL_Event* event)
         SDL_Window* window = SdlWindow();
         const bool was_full_screen = IsFullScreen(window);
         SwitchFullScreen(window, !was_full_screen);
-        PlatformShowFront();
+        ShowAgain(REDRAW_WHOLE);
         if (IsFullScreen(window) != was_full_screen) PlatformFullScreenSwitched(!was_full_screen);
+        return;
+    }
+    // A renderer that lost what its textures held draws them again.
+    if (event->type == SDL_RENDER_TARGETS_RESET || event->type == SDL_RENDER_DEVICE_RESET) {
+        ShowAgain(REDRAW_WHOLE);
         return;
     }
     if (event->type != SDL_WINDOWEVENT) return;
@@ -115,7 +100,7 @@ void OnWindowEvent(const SDL_Event* event)
     case SDL_WINDOWEVENT_EXPOSED:
     case SDL_WINDOWEVENT_SIZE_CHANGED:
     case SDL_WINDOWEVENT_RESTORED:
-        PlatformShowFront();
+        ShowAgain(REDRAW_WHOLE);
         break;
     default:
         break;
@@ -133,15 +118,19 @@ int PlatformOpenPicture(int width, int height, int full_screen)
     if (full_screen && SdlWindowManagerRuns()) {
         SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
     }
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-    renderer = SDL_CreateRenderer(window, -1, 0);
-    if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
-    if (renderer) {
-        texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
-                                    SDL_TEXTUREACCESS_STREAMING, width, height);
+    // A renderer named in SDL_RENDER_DRIVER serves whatever it is; otherwise
+    // only an accelerated one, before the window's pixels. A window whose
+    // pixels are not 32-bit is left to SDL's own renderer.
+    through_renderer =
+        SdlRendererOpen(window, width, height, SDL_GetHint(SDL_HINT_RENDER_DRIVER) != nullptr);
+    if (!through_renderer && !SdlWindowPixelsOpen(window)) {
+        through_renderer = SdlRendererOpen(window, width, height, 1);
+        if (!through_renderer) return 0;
     }
-    if (!texture) return 0;
-    ApplyVsync();
+    opened = true;
+    redraw = REDRAW_WHOLE;
+    shown.clear();
+    SdlRendererSetVsync(vsync_wanted);
     SdlSetWindowEventHandler(OnWindowEvent);
     return 1;
 }
@@ -149,60 +138,57 @@ int PlatformOpenPicture(int width, int height, int full_screen)
 void PlatformSwitchPicture(int full_screen)
 {
     if (SDL_Window* window = SdlWindow()) SwitchFullScreen(window, full_screen != 0);
-    PlatformShowFront();
+    ShowAgain(REDRAW_WHOLE);
 }
 
 void PlatformClosePicture()
 {
     SdlSetWindowEventHandler(nullptr);
-    if (texture) SDL_DestroyTexture(texture);
-    if (renderer) SDL_DestroyRenderer(renderer);
-    texture = nullptr;
-    renderer = nullptr;
+    SdlRendererClose();
+    SdlWindowPixelsClose();
+    opened = false;
 }
 
 void PlatformSetDisplayPalette(const PlatformColour* colours)
 {
-    bool changed = false;
-    for (int i = 0; i < PLATFORM_PALETTE_SIZE; ++i) {
-        const uint32_t colour = 0xFF000000u | static_cast<uint32_t>(colours[i].red) << 16 |
-                                static_cast<uint32_t>(colours[i].green) << 8 | colours[i].blue;
-        changed |= colour != colour_table[i];
-        colour_table[i] = colour;
-    }
     // The game installs the same palette every frame; the screen only needs
     // showing again when a colour really changed.
-    if (changed) PlatformShowFront();
+    if (std::memcmp(palette, colours, sizeof palette) == 0) return;
+    std::memcpy(palette, colours, sizeof palette);
+    ShowAgain(REDRAW_PICTURE);
 }
 
 void PlatformSetVsync(int on)
 {
     vsync_wanted = on ? 1 : 0;
-    ApplyVsync();
+    SdlRendererSetVsync(vsync_wanted);
+}
+
+void PlatformSetScaling(int mode)
+{
+    scaling = mode == PLATFORM_SCALING_FILL ? PLATFORM_SCALING_FILL : PLATFORM_SCALING_SHARP;
+    ShowAgain(REDRAW_WHOLE);
 }
 
 int PlatformShowFront()
 {
     const PlatformSurface* front = PlatformFrontSurface();
-    if (!front || !texture) return 0;
-    void* pixels = nullptr;
-    int pitch = 0;
-    if (SDL_LockTexture(texture, nullptr, &pixels, &pitch) != 0) return 0;
-    for (int y = 0; y < front->height; ++y) {
-        const unsigned char* s = front->pixels + y * front->pitch;
-        auto* d = reinterpret_cast<uint32_t*>(static_cast<unsigned char*>(pixels) + y * pitch);
-        for (int x = 0; x < front->width; ++x) d[x] = colour_table[s[x]];
+    if (!front || !opened) return 0;
+    // A window resized since is drawn whole even before its event comes.
+    int width = 0;
+    int height = 0;
+    if (through_renderer) {
+        SDL_GetRendererOutputSize(SdlRenderer(), &width, &height);
+    } else {
+        SdlWindowPixelsSize(&width, &height);
     }
-    SDL_UnlockTexture(texture);
-    int out_w = 0;
-    int out_h = 0;
-    if (SDL_GetRendererOutputSize(renderer, &out_w, &out_h) != 0 || out_w <= 0 || out_h <= 0) {
-        return 0;
-    }
-    const SDL_Rect dest = FitPicture(front, out_w, out_h);
-    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-    SDL_RenderClear(renderer);
-    SDL_RenderCopy(renderer, texture, nullptr, &dest);
-    SDL_RenderPresent(renderer);
-    return 1;
+    if (width != shown_width || height != shown_height) redraw = REDRAW_WHOLE;
+    shown_width = width;
+    shown_height = height;
+    if (SameAsShown(front) && redraw == REDRAW_NONE) return 1;
+    const int done = through_renderer
+                         ? SdlRendererShow(front, palette, scaling)
+                         : SdlWindowPixelsShow(front, palette, scaling, redraw == REDRAW_WHOLE);
+    redraw = done ? REDRAW_NONE : REDRAW_WHOLE;
+    return done;
 }

@@ -1,27 +1,39 @@
-// The SDL screen on SDL's dummy driver: the front surface converted through
-// the palette, scaled with its shape kept and black bars, shown again at
-// once on a palette change or a fill of the visible surface.
+// The SDL screen on SDL's dummy driver, written into the window's pixels and
+// through SDL's software renderer: the front surface converted through the
+// palette, scaled in either mode with its shape kept and black bars, shown
+// again at once on a palette change or a fill of the visible surface, and a
+// picture already shown not drawn again unless the window needs it.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
 #include <stdlib.h>
 
 #include <cstdint>
+#include <cstring>
+#include <string>
 
 #include "graphics/display.h"
 #include "platform/sdl/sdl_window.h"
 #include "platform/video.h"
 #include "platform/window.h"
+#include "tests/platform_sdl/sdl_events.h"
 
 namespace {
 
-class VideoSdlTest : public testing::Test {
+// The renderer named in SDL_RENDER_DRIVER, or none for the window's pixels.
+class VideoSdlTest : public testing::TestWithParam<const char*> {
 protected:
     void SetUp() override
     {
-        // The software renderer of the dummy driver keeps the presented
-        // picture readable; a GL back buffer is undefined after a present.
+        // The dummy driver's window pixels and its software renderer keep
+        // the presented picture readable; a GL back buffer is undefined
+        // after a present.
         setenv("SDL_VIDEODRIVER", "dummy", 1);
+        if (GetParam()) {
+            setenv("SDL_RENDER_DRIVER", GetParam(), 1);
+        } else {
+            unsetenv("SDL_RENDER_DRIVER");
+        }
         ASSERT_EQ(PlatformOpenWindow("video test", 640, 480), 1) << SDL_GetError();
         ASSERT_EQ(StartDisplay(640, 480, 8, 1), 1) << SDL_GetError();
         PaletteEntry entries[PALETTE_SIZE] = {};
@@ -36,10 +48,20 @@ protected:
         PlatformCloseWindow();
     }
 
-    // The window's pixel (x, y) as 0xRRGGBB, read back from the renderer.
+    // The window's pixel (x, y) as 0xRRGGBB, read back from the renderer or,
+    // without one, from the window's own pixels.
     static uint32_t WindowPixel(int x, int y)
     {
         SDL_Renderer* renderer = SDL_GetRenderer(SdlWindow());
+        if (!renderer) {
+            SDL_Surface* surface = SDL_GetWindowSurface(SdlWindow());
+            uint32_t pixel = 0;
+            const auto* row = static_cast<unsigned char*>(surface->pixels) + y * surface->pitch;
+            std::memcpy(&pixel, row + 4 * x, 4);
+            uint8_t r = 0, g = 0, b = 0;
+            SDL_GetRGB(pixel, surface->format, &r, &g, &b);
+            return uint32_t{r} << 16 | uint32_t{g} << 8 | b;
+        }
         const SDL_Rect one{x, y, 1, 1};
         uint32_t pixel = 0;
         EXPECT_EQ(SDL_RenderReadPixels(renderer, &one, SDL_PIXELFORMAT_ARGB8888, &pixel, 4), 0)
@@ -53,11 +75,31 @@ protected:
         SDL_PumpEvents();
         PresentFrame();
     }
+
+    // The longest run of pixels along row y, from x to x + count, that are
+    // neither of two colours.
+    static int LongestBlend(int x, int y, int count, uint32_t one, uint32_t other)
+    {
+        int longest = 0;
+        int run = 0;
+        for (int i = x; i < x + count; ++i) {
+            const uint32_t pixel = WindowPixel(i, y);
+            run = pixel == one || pixel == other ? 0 : run + 1;
+            if (run > longest) longest = run;
+        }
+        return longest;
+    }
 };
 
 }  // namespace
 
-TEST_F(VideoSdlTest, FrameIsShownThroughThePaletteAndPaletteChangesAndVisibleFillsAtOnce)
+INSTANTIATE_TEST_SUITE_P(WindowPixelsAndRenderer, VideoSdlTest,
+                         testing::Values(nullptr, "software"),
+                         [](const testing::TestParamInfo<const char*>& param) {
+                             return std::string(param.param ? param.param : "window_pixels");
+                         });
+
+TEST_P(VideoSdlTest, FrameIsShownThroughThePaletteAndPaletteChangesAndVisibleFillsAtOnce)
 {
     FillSurface(back_surface, 5, nullptr);
     const DisplayRect corner{600, 0, 640, 40};
@@ -73,7 +115,7 @@ TEST_F(VideoSdlTest, FrameIsShownThroughThePaletteAndPaletteChangesAndVisibleFil
     EXPECT_EQ(WindowPixel(100, 100), 0u) << "the visible surface was cleared";
 }
 
-TEST_F(VideoSdlTest, PictureGrowsByWholeFactorsOrShrinksToFitWithBlackBars)
+TEST_P(VideoSdlTest, PictureGrowsByWholeFactorsOrShrinksToFitWithBlackBars)
 {
     const DisplayRect pixel{1, 1, 2, 2};
     FillSurface(back_surface, 5, nullptr);
@@ -120,4 +162,60 @@ TEST(VideoSdlChoice, ThePlayersChoiceForTheRunOverridesWhatTheGameAsks)
         StopDisplay();
         PlatformCloseWindow();
     }
+}
+
+TEST_P(VideoSdlTest, SharpShowsThePictureAtItsSizeAndFillAsLargeAsItsShapeFitsWithCrispEdges)
+{
+    // Stripes four pixels wide, so that each edge's blend stands apart.
+    FillSurface(back_surface, 5, nullptr);
+    for (int x = 0; x < 640; x += 8) {
+        const DisplayRect stripe{x, 0, x + 4, 480};
+        FillSurface(back_surface, 6, &stripe);
+    }
+    Resize(1366, 768);
+    const uint32_t bar = 0, green = 0x0AC81E, pink = 0xFA0078;
+    struct Case {
+        int scaling, x, y;
+        uint32_t colour;
+    };
+    const Case cases[] = {
+        // Sharp: 640 x 480 at (363, 144).
+        {PLATFORM_SCALING_SHARP, 362, 300, bar},   {PLATFORM_SCALING_SHARP, 363, 300, pink},
+        {PLATFORM_SCALING_SHARP, 1002, 300, green}, {PLATFORM_SCALING_SHARP, 1003, 300, bar},
+        {PLATFORM_SCALING_SHARP, 367, 143, bar},   {PLATFORM_SCALING_SHARP, 367, 144, green},
+        {PLATFORM_SCALING_SHARP, 367, 623, green}, {PLATFORM_SCALING_SHARP, 367, 624, bar},
+        // Fill: 1024 x 768 at (171, 0).
+        {PLATFORM_SCALING_FILL, 170, 300, bar},    {PLATFORM_SCALING_FILL, 171, 300, pink},
+        {PLATFORM_SCALING_FILL, 1194, 300, green}, {PLATFORM_SCALING_FILL, 1195, 300, bar},
+        {PLATFORM_SCALING_FILL, 179, 0, green},    {PLATFORM_SCALING_FILL, 179, 767, green},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "mode " << c.scaling << " at " << c.x << "," << c.y);
+        PlatformSetScaling(c.scaling);
+        EXPECT_EQ(WindowPixel(c.x, c.y), c.colour);
+    }
+    PlatformSetScaling(PLATFORM_SCALING_SHARP);
+    EXPECT_EQ(LongestBlend(363, 300, 640, pink, green), 0);
+    PlatformSetScaling(PLATFORM_SCALING_FILL);
+    EXPECT_EQ(LongestBlend(171, 300, 1024, pink, green), 1);
+}
+
+TEST_P(VideoSdlTest, PictureAlreadyShownIsNotDrawnAgainUnlessTheWindowIsUncovered)
+{
+    if (GetParam()) GTEST_SKIP() << "a renderer's window pixels cannot be marked";
+    FillSurface(back_surface, 5, nullptr);
+    Resize(800, 480);
+    SDL_Surface* pixels = SDL_GetWindowSurface(SdlWindow());
+    const uint32_t mark = SDL_MapRGB(pixels->format, 0x12, 0x34, 0x56);
+    for (const int x : {10, 400}) {
+        auto* row = static_cast<unsigned char*>(pixels->pixels) + 100 * pixels->pitch;
+        std::memcpy(row + 4 * x, &mark, 4);
+    }
+    PresentFrame();
+    EXPECT_EQ(WindowPixel(400, 100), 0x123456u) << "the same picture again";
+    EXPECT_EQ(WindowPixel(10, 100), 0x123456u);
+    PushWindowEvent(SDL_WINDOWEVENT_EXPOSED);
+    RunTurns();
+    EXPECT_EQ(WindowPixel(400, 100), 0x0AC81Eu);
+    EXPECT_EQ(WindowPixel(10, 100), 0u) << "the bars too";
 }
