@@ -80,7 +80,8 @@ TEST_F(PlayerSettingsTest, EveryValueOutOfRangeFallsBackToItsDefaultWithALineEac
 
 TEST_F(PlayerSettingsTest, AGarbageFileIsSetAsideAndTheDefaultsPlayWithOneLine)
 {
-    WriteSettings(std::string("\x7f\x45LF\x02\x01\x01\0\0garbage\xff\xfe", 20));
+    static const char garbage[] = "\x7f\x45LF\x02\x01\x01\0\0garbage\xff\xfe";
+    WriteSettings(std::string(garbage, sizeof garbage - 1));
     const std::string said = Load();
     ExpectDefaults();
     EXPECT_EQ(Lines(said), 1) << said;
