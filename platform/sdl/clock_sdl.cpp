@@ -11,19 +11,29 @@
 #include "platform/clock.h"
 #include "platform/sdl/sdl_clock.h"
 
-#ifndef _WIN32
 namespace {
 
+// Milliseconds since the machine started, to the millisecond: Windows' tick
+// count moves in steps of about 16 ms, too coarse for a 30 ms frame.
 uint64_t MonotonicMilliseconds()
 {
+#ifdef _WIN32
+    LARGE_INTEGER frequency{};
+    LARGE_INTEGER count{};
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&count);
+    const auto per_second = static_cast<uint64_t>(frequency.QuadPart);
+    const auto counted = static_cast<uint64_t>(count.QuadPart);
+    return counted / per_second * 1000u + counted % per_second * 1000u / per_second;
+#else
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<uint64_t>(now.tv_sec) * 1000u +
            static_cast<uint64_t>(now.tv_nsec) / 1000000u;
+#endif
 }
 
 }  // namespace
-#endif
 
 // Milliseconds since the machine started, which differ from one run to the
 // next: the random sequence is seeded with the first reading. SDL's own
@@ -31,11 +41,7 @@ uint64_t MonotonicMilliseconds()
 uint32_t PlatformGetTicks()
 {
     if (sdl_virtual_clock) return sdl_virtual_ticks;
-#ifdef _WIN32
-    return GetTickCount();
-#else
     return static_cast<uint32_t>(MonotonicMilliseconds());
-#endif
 }
 
 void PlatformSleep(uint32_t ms)
@@ -56,7 +62,7 @@ void PlatformSleepUntil(uint32_t tick)
         return;
     }
 #ifdef _WIN32
-    const auto left = static_cast<int32_t>(tick - GetTickCount());
+    const auto left = static_cast<int32_t>(tick - static_cast<uint32_t>(MonotonicMilliseconds()));
     if (left > 0) SDL_Delay(static_cast<uint32_t>(left));
 #else
     const uint64_t now_ms = MonotonicMilliseconds();
