@@ -265,8 +265,9 @@ bool ParseDemo(std::string_view text, Demo* demo, DemoError* error)
                        words[1][0] != '0' && ParseNumber(words[1], 0xFFFFFFFFu, &version);
     if (!named) return Fail(error, 1, "the first line must be \"wavedart-demo 1\" or \"wavedart-demo 2\"");
     if (version > DEMO_VERSION) {
-        return Fail(error, 0,
-                    "is of version " + std::to_string(version) + ", from a newer game; this one reads versions 1 and 2");
+        Fail(error, 0, "is of version " + std::to_string(version) + ", from a newer game; this one reads versions 1 and 2");
+        error->newer = true;
+        return false;
     }
     demo->version = static_cast<int>(version);
     return version == 1 ? ParseVersion1(lines, demo, error) : ParseVersion2(lines, demo, error);

@@ -95,10 +95,12 @@ struct Demo {
 };
 
 // Why a text is not a demo: the line (0 for the file as a whole) and what is
-// wrong with it.
+// wrong with it; newer when it is whole but of a newer version, which a
+// newer game reads.
 struct DemoError {
     int line = 0;
     std::string what;
+    bool newer = false;
 };
 
 bool ParseDemo(std::string_view text, Demo* demo, DemoError* error);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ namespace {
 constexpr const char* SHIPPED_REPLAY = "replays/attract.demo";
 
 Profile profile;
+// Replays that did not read or play in this run, not tried again.
+std::set<std::string> refused;
 
 // The entries with a replay, best score first.
 std::vector<ScoreEntry> EntriesWithReplays()
@@ -32,14 +35,20 @@ std::vector<ScoreEntry> EntriesWithReplays()
     return entries;
 }
 
-// A replay of the profile; one that does not read is set aside, saying why.
+// A replay of the profile. One that does not read is said once and set
+// aside, unless it is a newer game's, which stays for that game.
 bool ReadProfileReplay(const std::string& name, Demo* demo)
 {
+    if (refused.count(name)) return false;
     std::string text;
-    if (!ReadReplay(profile, name, &text)) return false;
     DemoError error;
-    if (ParseDemo(text, demo, &error)) return true;
-    SetReplayAside(profile, name, error.what);
+    if (ReadReplay(profile, name, &text) && ParseDemo(text, demo, &error)) return true;
+    refused.insert(name);
+    if (error.newer) {
+        SayToPlayer("replays/" + name + " " + error.what);
+    } else if (!error.what.empty()) {
+        SetReplayAside(profile, name, error.what);
+    }
     return false;
 }
 
@@ -95,6 +104,6 @@ int PlayEntryReplay(const std::string& name)
     if (!ReadProfileReplay(name, &demo)) return 0;
     std::string error;
     if (StartPlayback(demo, PlaybackMode::WATCH, &error)) return 1;
-    std::fprintf(stderr, "wavedart: replays/%s does not play: %s\n", name.c_str(), error.c_str());
+    SayToPlayer("replays/" + name + " does not play: " + error);
     return 0;
 }

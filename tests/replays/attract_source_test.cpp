@@ -46,6 +46,7 @@ TEST(AttractSource, TheBestReadableReplayOfTheTablesElseTheGamesOwn)
     };
     add(0, 900, "", "");
     add(1, 800, "broken.demo", "wavedart-demo 2\nnot a replay\n");
+    add(1, 750, "newer.demo", "wavedart-demo 3\nwhatever a newer game writes\n");
     add(2, 700, "good.demo", GameReplay(700));
     add(0, 600, "lesser.demo", GameReplay(600));
 
@@ -58,6 +59,7 @@ TEST(AttractSource, TheBestReadableReplayOfTheTablesElseTheGamesOwn)
         set_aside |= entry.path().filename().string().rfind("broken.demo.bad-", 0) == 0;
     }
     EXPECT_TRUE(set_aside);
+    EXPECT_TRUE(fs::exists(folder / "replays/newer.demo")) << "a newer game's replay stays for it";
 
     fs::remove(folder / "replays/good.demo");
     fs::remove(folder / "replays/lesser.demo");
