@@ -144,7 +144,6 @@ void RunOptions()
         return;
     }
     const int rows = RowCount();
-    if (screen.row >= rows) screen.row = rows - 1;
     if (KeyPressed(presses, DIK_UP)) screen.row = (screen.row + rows - 1) % rows;
     if (KeyPressed(presses, DIK_DOWN)) screen.row = (screen.row + 1) % rows;
     if (KeyPressed(presses, DIK_LEFT)) Step(-1);

@@ -23,6 +23,11 @@ void ApplyDisplay(int full_screen)
     PlatformChooseFullScreen(full_screen);
 }
 
+void ApplyScaling(int mode)
+{
+    PlatformSetScaling(mode);
+}
+
 void ApplyVsync(int on)
 {
     PlatformSetVsync(on);
@@ -39,6 +44,12 @@ constexpr SettingChoice DISPLAY_CHOICES[] = {
     {"window", "WINDOW", "--window", "play in a window this time"},
     {"fullscreen", "FULL SCREEN", "--fullscreen", "play full screen this time"},
 };
+// Indexed by PLATFORM_SCALING_SHARP and PLATFORM_SCALING_FILL.
+constexpr SettingChoice SCALING_CHOICES[] = {
+    {"sharp", "SHARP", nullptr, nullptr},
+    {"fill", "FILL", nullptr, nullptr},
+};
+static_assert(PLATFORM_SCALING_SHARP == 0 && PLATFORM_SCALING_FILL == 1, "the scaling choices' order");
 constexpr SettingChoice ON_OFF[] = {
     {"off", "OFF", nullptr, nullptr},
     {"on", "ON", nullptr, nullptr},
@@ -59,6 +70,7 @@ constexpr SettingDef Choice(const char* key, const char* label, std::span<const 
 constexpr SettingDef SETTINGS[] = {
     Range("volume", "Sound volume", 0, 10, 10, true, ApplyVolume),
     Choice("display", "Display", DISPLAY_CHOICES, 1, ApplyDisplay),
+    Choice("scaling", "Scaling", SCALING_CHOICES, PLATFORM_SCALING_SHARP, ApplyScaling),
     Choice("vsync", "Vsync", ON_OFF, 1, ApplyVsync),
     Choice("pause_on_focus_loss", "Pause when the window loses focus", ON_OFF, 1, ApplyFocusPause),
 };

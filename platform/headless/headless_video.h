@@ -28,3 +28,9 @@ uint64_t HeadlessFrameHash(const HeadlessFrame* frame);
 PlatformColour HeadlessFrameColour(const HeadlessFrame* frame, int x, int y);
 // Writes the picture as an 8-bit BMP with its palette. 1 on success.
 int HeadlessWriteFrameBmp(const HeadlessFrame* frame, const char* path);
+// What the game last asked of vsync (1, the start, on), though the headless
+// screen has no refresh to wait for.
+int HeadlessVsyncWanted();
+// What the game last asked of the scaling (PLATFORM_SCALING_SHARP, the
+// start, or PLATFORM_SCALING_FILL).
+int HeadlessScalingWanted();

@@ -208,3 +208,15 @@ TEST_F(PauseTest, FocusLossPausesUntilAPOrArrowPressWithTheFocusBackAndClosingEn
     EXPECT_EQ(play_paused, PAUSE_NONE);
     EXPECT_EQ(game_state, STATE_CLOSING) << "the quit fade ran";
 }
+
+TEST_F(PauseTest, WithoutPauseOnFocusLossPlayGoesOnWhileTheWindowHasNoFocus)
+{
+    pause_on_focus_loss = 0;
+    MainWindowProc(WM_KILLFOCUS, 0);
+    const std::vector<unsigned char> before = GameSnapshot();
+    Frame({DIK_UP});
+    EXPECT_EQ(play_paused, PAUSE_NONE);
+    EXPECT_FALSE(GameSnapshot() == before);
+    Frame({DIK_P});
+    EXPECT_EQ(play_paused, PAUSE_BY_KEY) << "P still pauses";
+}

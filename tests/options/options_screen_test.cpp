@@ -14,6 +14,7 @@
 #include "options/screen_layout.h"
 #include "options/settings_table.h"
 #include "platform/audio.h"
+#include "platform/headless/headless_video.h"
 #include "profile/profile.h"
 #include "sound/game_sounds.h"
 #include "sound/sound_device.h"
@@ -76,6 +77,17 @@ protected:
     Profile profile;
 };
 
+// Whether the volume's cell at index is lit, in the chosen first row.
+bool CellLit(int cell)
+{
+    const SettingDef& volume = SettingTable()[static_cast<std::size_t>(FindSettingIndex("volume"))];
+    const int cells = volume.high - volume.low;
+    const int width = cells * (OPTIONS_CELL_WIDTH + OPTIONS_CELL_GAP) - OPTIONS_CELL_GAP;
+    const int x = OPTIONS_VALUE_CENTRE_X - width / 2 - 2 * TEXT_CHAR_WIDTH +
+                  cell * (OPTIONS_CELL_WIDTH + OPTIONS_CELL_GAP) + OPTIONS_CELL_WIDTH / 2;
+    return IsGold(HeadlessFrameColour(HeadlessLastFrame(), x, OPTIONS_ROW_FIRST_Y + TEXT_CHAR_HEIGHT / 2), 0);
+}
+
 bool MissileCuePlaying()
 {
     for (int id : player_missile_sounds) {
@@ -118,6 +130,10 @@ TEST_F(OptionsScreenTest, ArrowsChangeTheChosenRowAtOnceAndBackspaceKeepsIt)
     EXPECT_EQ(PlatformMasterVolume(), 71);
     EXPECT_TRUE(MissileCuePlaying()) << "the cue at the new volume";
     EXPECT_NE(Kept().find("\nvolume = 9\n"), std::string::npos);
+    Tap(DIK_RETURN);
+    EXPECT_EQ(SettingInForce(FindSettingIndex("volume")), 9) << "Enter steps choices only";
+    EXPECT_TRUE(CellLit(8));
+    EXPECT_FALSE(CellLit(9));
 
     const int focus_row = FindSettingIndex("pause_on_focus_loss");
     for (int row = 0; row < focus_row; ++row) Tap(DIK_DOWN);

@@ -9,6 +9,7 @@
 #include "options/player_settings.h"
 #include "options/settings_table.h"
 #include "platform/audio.h"
+#include "platform/headless/headless_video.h"
 #include "platform/video.h"
 #include "profile/profile.h"
 #include "tests/profile/profile_fixture.h"
@@ -66,16 +67,18 @@ int Lines(const std::string& text)
 TEST_F(PlayerSettingsTest, EveryValueOutOfRangeFallsBackToItsDefaultWithALineEach)
 {
     WriteSettings(
-        "wavedart-settings 1\nvolume = 11\ndisplay = huge\nvsync = 2\npause_on_focus_loss = -1\n"
-        "colour = green\nend\n");
+        "wavedart-settings 1\nvolume = 11\ndisplay = huge\nscaling = blurry\nvsync = 2\n"
+        "pause_on_focus_loss = -1\ncolour = green\nend\n");
     const std::string said = Load();
     ExpectDefaults();
-    EXPECT_EQ(Lines(said), 5) << said;
+    EXPECT_EQ(Lines(said), 6) << said;
     EXPECT_NE(said.find("wavedart: settings.txt: volume = 11 is not 0 to 10; 10 is used\n"), std::string::npos)
         << said;
     EXPECT_NE(said.find("display = huge is not window or fullscreen; fullscreen is used\n"), std::string::npos);
+    EXPECT_NE(said.find("scaling = blurry is not sharp or fill; sharp is used\n"), std::string::npos);
     EXPECT_NE(said.find("wavedart: settings.txt: colour is no setting this version knows"), std::string::npos);
     EXPECT_EQ(PlatformMasterVolume(), PLATFORM_MASTER_VOLUME_MAX);
+    EXPECT_EQ(HeadlessScalingWanted(), PLATFORM_SCALING_SHARP);
 }
 
 TEST_F(PlayerSettingsTest, AGarbageFileIsSetAsideAndTheDefaultsPlayWithOneLine)
@@ -90,17 +93,19 @@ TEST_F(PlayerSettingsTest, AGarbageFileIsSetAsideAndTheDefaultsPlayWithOneLine)
 
 TEST_F(PlayerSettingsTest, AChangeTakesEffectAndIsReadBackAtTheNextStart)
 {
-    WriteSettings("wavedart-settings 1\n# the player's\nvolume = 4\nnewer_setting = 3\nend\n");
+    WriteSettings("wavedart-settings 1\n# the player's\nvolume = 4\nscaling = fill\nnewer_setting = 3\nend\n");
     EXPECT_EQ(Load(), "wavedart: settings.txt: newer_setting is no setting this version knows; it is kept but "
                       "not used\n");
     EXPECT_EQ(SettingInForce(Index("volume")), 4);
     EXPECT_EQ(PlatformMasterVolume(), 13);
+    EXPECT_EQ(HeadlessScalingWanted(), PLATFORM_SCALING_FILL);
     ChangeSetting(Index("volume"), 0);
     EXPECT_EQ(PlatformMasterVolume(), 0);
     ChangeSetting(Index("pause_on_focus_loss"), 0);
     EXPECT_EQ(pause_on_focus_loss, 0);
     EXPECT_EQ(Kept(),
-              "wavedart-settings 1\nvolume = 0\ndisplay = fullscreen\nvsync = on\npause_on_focus_loss = off\n"
+              "wavedart-settings 1\nvolume = 0\ndisplay = fullscreen\nscaling = fill\nvsync = on\n"
+              "pause_on_focus_loss = off\n"
               "newer_setting = 3\nend\n");
 
     ForgetPlayerSettings();
@@ -120,7 +125,11 @@ TEST_F(PlayerSettingsTest, AChoiceForTheRunIsInForceButNotKept)
     ChooseSettingForRun(display, 0);
     EXPECT_EQ(SettingInForce(display), 0);
     ChangeSetting(Index("vsync"), 0);
+    EXPECT_EQ(HeadlessVsyncWanted(), 0);
     EXPECT_NE(Kept().find("\ndisplay = fullscreen\n"), std::string::npos) << Kept();
+    ChangeSetting(display, 0);
+    EXPECT_NE(Kept().find("\ndisplay = window\n"), std::string::npos) << "the run's value, chosen, is kept";
+    ChangeSetting(display, 1);
     // The player's own switch is a change, kept.
     PlatformFullScreenSwitched(1);
     PlatformFullScreenSwitched(0);
