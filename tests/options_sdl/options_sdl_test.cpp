@@ -5,10 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 #include <string>
+#include <vector>
 
 #include "app/extensions.h"
 #include "app/game_state.h"
@@ -21,6 +20,7 @@
 #include "platform/audio.h"
 #include "platform/sdl/sdl_window.h"
 #include "profile/profile.h"
+#include "tests/platform_sdl/game_frames.h"
 #include "tests/platform_sdl/sdl_events.h"
 #include "tests/profile/profile_fixture.h"
 
@@ -30,14 +30,7 @@ class OptionsSdlTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        // The dummy window never has the focus, and SDL keeps pads from a
-        // program without it unless told otherwise.
-        SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-        const char* data = std::getenv("WAVEDART_DATA_DIR");
-        ASSERT_NE(data, nullptr);
-        ASSERT_EQ(chdir(data), 0) << data;
+        ASSERT_TRUE(UseDummySdlInDataFolder("dummy"));
         OpenProfile(scratch.path, &profile);
         ASSERT_TRUE(profile.can_write);
     }
@@ -54,7 +47,7 @@ protected:
         ASSERT_EQ(PlatformOpenWindow("options test", 640, 480), 1) << SDL_GetError();
         AppStartUp();
         PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
-        Frame();
+        GameFrame();
     }
 
     void TearDown() override
@@ -66,19 +59,6 @@ protected:
         CloseProfile(&profile);
     }
 
-    static void Frame()
-    {
-        RunTurns();
-        AppFrame();
-    }
-
-    static void PressButton(SDL_Joystick* stick, SDL_GameControllerButton button)
-    {
-        SDL_JoystickSetVirtualButton(stick, button, 1);
-        Frame();
-        SDL_JoystickSetVirtualButton(stick, button, 0);
-        Frame();
-    }
 
     static bool FullScreen() { return (SDL_GetWindowFlags(SdlWindow()) & SDL_WINDOW_FULLSCREEN) != 0; }
 
@@ -93,38 +73,34 @@ protected:
 TEST_F(OptionsSdlTest, APadAloneReachesAndChangesEveryOption)
 {
     Start({"--window"});
-    const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
-                                                SDL_CONTROLLER_BUTTON_MAX, 0);
-    ASSERT_GE(index, 0) << SDL_GetError();
-    SDL_Joystick* stick = SDL_JoystickOpen(index);
-    ASSERT_NE(stick, nullptr);
-    Frame();
+    const VirtualPad pad;
+    ASSERT_NE(pad.stick, nullptr) << SDL_GetError();
+    SDL_Joystick* stick = pad.stick;
+    GameFrame();
 
-    PressButton(stick, SDL_CONTROLLER_BUTTON_A);
+    PressPadButton(stick, SDL_CONTROLLER_BUTTON_A);
     ASSERT_EQ(game_state, STATE_OPTIONS);
-    PressButton(stick, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
-    PressButton(stick, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+    PressPadButton(stick, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+    PressPadButton(stick, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
     EXPECT_EQ(PlatformMasterVolume(), 50);
-    PressButton(stick, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    PressPadButton(stick, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
     EXPECT_FALSE(FullScreen());
-    PressButton(stick, SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+    PressPadButton(stick, SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
     EXPECT_TRUE(FullScreen());
-    PressButton(stick, SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+    PressPadButton(stick, SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
     EXPECT_FALSE(FullScreen());
-    PressButton(stick, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
-    PressButton(stick, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
-    PressButton(stick, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
-    PressButton(stick, SDL_CONTROLLER_BUTTON_A);
-    PressButton(stick, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
-    PressButton(stick, SDL_CONTROLLER_BUTTON_START);
+    PressPadButton(stick, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    PressPadButton(stick, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+    PressPadButton(stick, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    PressPadButton(stick, SDL_CONTROLLER_BUTTON_A);
+    PressPadButton(stick, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    PressPadButton(stick, SDL_CONTROLLER_BUTTON_START);
     EXPECT_EQ(pause_on_focus_loss, 0);
-    PressButton(stick, SDL_CONTROLLER_BUTTON_B);
+    PressPadButton(stick, SDL_CONTROLLER_BUTTON_B);
     EXPECT_EQ(game_state, STATE_MAIN_MENU);
     EXPECT_EQ(Kept(),
               "wavedart-settings 1\nvolume = 8\ndisplay = window\nscaling = fill\nvsync = off\n"
               "pause_on_focus_loss = off\nend\n");
-    SDL_JoystickClose(stick);
-    SDL_JoystickDetachVirtual(index);
 }
 
 TEST_F(OptionsSdlTest, WindowForTheRunLeavesTheFileAndTheSwitchKeysAreKept)
@@ -135,7 +111,7 @@ TEST_F(OptionsSdlTest, WindowForTheRunLeavesTheFileAndTheSwitchKeysAreKept)
     EXPECT_EQ(Kept(), "wavedart-settings 1\ndisplay = fullscreen\nend\n");
 
     PushKey(SDL_KEYDOWN, SDL_SCANCODE_F11, SDLK_F11);
-    Frame();
+    GameFrame();
     EXPECT_TRUE(FullScreen());
     EXPECT_NE(Kept().find("\ndisplay = fullscreen\n"), std::string::npos);
     SDL_Event enter{};
@@ -143,7 +119,7 @@ TEST_F(OptionsSdlTest, WindowForTheRunLeavesTheFileAndTheSwitchKeysAreKept)
     enter.key.keysym.scancode = SDL_SCANCODE_RETURN;
     enter.key.keysym.mod = KMOD_LALT;
     SDL_PushEvent(&enter);
-    Frame();
+    GameFrame();
     EXPECT_FALSE(FullScreen());
     EXPECT_NE(Kept().find("\ndisplay = window\n"), std::string::npos) << Kept();
 }

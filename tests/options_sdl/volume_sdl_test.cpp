@@ -103,11 +103,7 @@ std::vector<int16_t> Sounding(const std::vector<int16_t>& samples)
 
 TEST(VolumeSdl, TenPlaysTheSamplesOfTodayAndZeroIsSilence)
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    const char* data = std::getenv("WAVEDART_DATA_DIR");
-    ASSERT_NE(data, nullptr);
-    ASSERT_EQ(chdir(data), 0) << data;
+    ASSERT_TRUE(UseDummySdlInDataFolder("disk"));
     const std::string output = testing::TempDir() + "wavedart-volume-" + std::to_string(getpid());
     ScratchFolder scratch;
     Profile profile;

@@ -2,9 +2,24 @@
 // them, for the tests of the SDL backend on SDL's dummy drivers.
 #pragma once
 #include <SDL.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 #include "platform/sdl/sdl_window.h"
 #include "platform/window.h"
+
+// The whole game on SDL's dummy video driver and this audio driver, in its
+// data folder (WAVEDART_DATA_DIR), hearing pads: the dummy window never has
+// the focus, and SDL keeps pads from a program without it unless told
+// otherwise. False when the data folder cannot be entered.
+inline bool UseDummySdlInDataFolder(const char* audio_driver)
+{
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", audio_driver, 1);
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    const char* data = getenv("WAVEDART_DATA_DIR");
+    return data && chdir(data) == 0;
+}
 
 // A window event, as the window system would report it; the dummy window is
 // never given the focus by SDL, for one, and is told of it this way.
@@ -33,3 +48,24 @@ inline void RunTurns()
     while (PlatformPeekMessage(&msg)) {
     }
 }
+
+// A virtual game controller with every axis and button, attached and open
+// while it lives; stick is null when SDL refused it.
+struct VirtualPad {
+    VirtualPad()
+        : index(SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
+                                          SDL_CONTROLLER_BUTTON_MAX, 0)),
+          stick(index >= 0 ? SDL_JoystickOpen(index) : nullptr)
+    {
+    }
+    ~VirtualPad()
+    {
+        if (stick) SDL_JoystickClose(stick);
+        if (index >= 0) SDL_JoystickDetachVirtual(index);
+    }
+    VirtualPad(const VirtualPad&) = delete;
+    VirtualPad& operator=(const VirtualPad&) = delete;
+
+    int index;
+    SDL_Joystick* stick;
+};
