@@ -7,6 +7,8 @@
 #   another folder, shows the main menu as the Linux build shows it, takes N,
 #   E, the arrows and Space into play, says in one line that it has no sound
 #   and plays on, and ends with status 0 on Escape at the main menu;
+# - settings kept: options changed on the Options screen are in the
+#   profile's settings.txt when the game ends, and the next start shows them;
 # - self-contained: it needs only DLLs that ship with Windows;
 # - sharp on scaled displays: its manifest declares it aware of each
 #   monitor's scale, so that Windows does not stretch its window.
@@ -113,6 +115,15 @@ shot_after() {
     echo "$stats"
 }
 
+# The same, once the picture is like the one given.
+shot_like() {
+    for try in $(seq 40); do
+        import -window "$1" "$out/$2.png"
+        alike "$(identify -format '%[fx:mean] %[fx:standard_deviation]' "$out/$2.png")" "$3" 0.002 && break
+        sleep 0.5
+    done
+}
+
 (cd "$out" && timeout 60 "$native/wavedart") 2>"$out/linux.log" &
 linux=$!
 linux_menu=$(shot_after "$(game_window)" menu-linux "0 0")
@@ -159,6 +170,56 @@ case "$said" in
     "wavedart: no sound ("*"); playing on without it") ok "no sound device is said in one line" ;;
     *) fail "the game's messages were not the one line on sound: $said" ;;
 esac
+
+# The Options screen's rows as a picture, which shows every value, with the
+# first row chosen as the screen opens.
+profile="$out/profile"
+(cd "$out" && timeout 120 "$wine" "$out/unpacked/wavedart.exe" --profile "$profile") 2>"$out/options.log" &
+game=$!
+window=$(game_window)
+shot_after "$window" menu-options "0 0" >/dev/null
+xdotool windowfocus --sync "$window"
+press o
+shot_after "$window" options-first "$menu" >/dev/null
+press Left
+press Down
+press Down
+press Down
+press Return
+# Each change is written at once. Opened again, the screen chooses its first
+# row, as at the next start.
+for try in $(seq 40); do
+    case "$(tr -d '\r' <"$profile/settings.txt" 2>/dev/null)" in *"vsync = off"*) break ;; esac
+    sleep 0.5
+done
+press BackSpace
+shot_like "$window" menu-options-changed "$menu"
+press o
+shot_after "$window" options-changed "$menu" >/dev/null
+press BackSpace
+press Escape
+wait "$game" || true
+kept=$(tr -d '\r' <"$profile/settings.txt" 2>/dev/null || true)
+case "$kept" in
+    *"volume = 9"*"vsync = off"*) ok "the options changed are kept in settings.txt" ;;
+    *) fail "settings.txt holds \"$kept\" after the volume and vsync were changed" ;;
+esac
+(cd "$out" && timeout 120 "$wine" "$out/unpacked/wavedart.exe" --profile "$profile") 2>>"$out/options.log" &
+game=$!
+window=$(game_window)
+shot_after "$window" menu-second "0 0" >/dev/null
+xdotool windowfocus --sync "$window"
+press o
+shot_after "$window" options-second "$menu" >/dev/null
+press BackSpace
+press Escape
+wait "$game" || true
+differs() { compare -metric AE "$out/$1.png" "$out/$2.png" null: 2>&1 | cut -d' ' -f1; }
+if [ "$(differs options-changed options-second)" = 0 ] && [ "$(differs options-first options-second)" != 0 ]; then
+    ok "a second start shows the options as they were changed"
+else
+    fail "a second start shows other options (see $out/options-*.png)"
+fi
 
 /usr/lib/wine/wineserver -k
 echo "test-windows: $passed passed, $failed failed"
