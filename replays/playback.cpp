@@ -45,6 +45,11 @@ bool Watched(PlaybackMode mode)
     return mode == PlaybackMode::WATCH || mode == PlaybackMode::ATTRACT;
 }
 
+bool OneGameOnly(PlaybackMode mode)
+{
+    return Watched(mode) || mode == PlaybackMode::AS_PLAYER;
+}
+
 const char* BannerText(PlaybackMode mode)
 {
     switch (mode) {
@@ -55,6 +60,7 @@ const char* BannerText(PlaybackMode mode)
     case PlaybackMode::COMMAND_LINE:
         return "REPLAY  -  PRESS ANY KEY TO QUIT";
     case PlaybackMode::VERIFY:
+    case PlaybackMode::AS_PLAYER:
         break;
     }
     return nullptr;
@@ -78,7 +84,7 @@ void Finish()
 {
     const std::unique_ptr<Playback> ended = std::move(playback);
     present_overlay = nullptr;
-    if (ended->mode == PlaybackMode::VERIFY) {
+    if (ended->mode == PlaybackMode::VERIFY || ended->mode == PlaybackMode::AS_PLAYER) {
         SetScriptedKeys(nullptr);
         return;
     }
@@ -101,7 +107,7 @@ bool StartPlayback(const Demo& demo, PlaybackMode mode, std::string* error)
         *error = "a replay is already playing";
         return false;
     }
-    if (Watched(mode) && (demo.version < 2 || demo.start != DemoStart::NEW_GAME || !demo.jumps.empty())) {
+    if (OneGameOnly(mode) && (demo.version < 2 || demo.start != DemoStart::NEW_GAME || !demo.jumps.empty())) {
         *error = "it is not the replay of one game";
         return false;
     }
@@ -122,6 +128,11 @@ bool StartPlayback(const Demo& demo, PlaybackMode mode, std::string* error)
 bool PlaybackActive()
 {
     return playback != nullptr;
+}
+
+bool PlaybackAsPlayer()
+{
+    return playback && playback->mode == PlaybackMode::AS_PLAYER;
 }
 
 void StopPlayback()
@@ -163,6 +174,10 @@ void PlaybackBeforeFrame()
     if (!p.started) {
         p.started = true;
         if (p.demo.version >= 2) ApplyDemoStart(p.demo);
+    }
+    if (p.played_out && p.mode == PlaybackMode::AS_PLAYER) {
+        Finish();
+        return;
     }
     if (p.played_out) {
         SetScriptedKeys(NO_KEYS);

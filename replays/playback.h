@@ -21,6 +21,11 @@ enum class PlaybackMode {
     // --verify: no devices read, nothing shown over the game; the program
     // quits once the demo is played.
     VERIFY,
+    // The replay of one game played as if the player pressed its keys, for
+    // the page's tests: nothing is shown over it, its game is recorded and
+    // ends as the player's would (the high scores may ask for initials), and
+    // then, or at any key or button, the devices take over where it stands.
+    AS_PLAYER,
 };
 
 // Frames the end screen of a game shows in attract mode before the menu
@@ -33,6 +38,8 @@ constexpr int ATTRACT_END_FRAMES = 167;
 // with the reason in *error, when this demo cannot play so.
 bool StartPlayback(const Demo& demo, PlaybackMode mode, std::string* error);
 bool PlaybackActive();
+// Whether what plays now is to be taken as the player's own play.
+bool PlaybackAsPlayer();
 // Ends the playback as a key would.
 void StopPlayback();
 // What the game stood at when the demo's last line had played (or the game

@@ -108,7 +108,7 @@ std::string SessionRecording()
 
 void RecorderBeforeFrame()
 {
-    playing = PlaybackActive();
+    playing = PlaybackActive() && !PlaybackAsPlayer();
     state_before = game_state;
     reads_before = keyboard_reads;
     if (playing) return;

@@ -12,6 +12,7 @@
 #include "options/player_settings.h"
 #include "platform/console.h"
 #include "platform/data_folder.h"
+#include "platform/durable_files.h"
 #include "platform/window.h"
 #include "replays/attract.h"
 #include "replays/frame_hooks.h"
@@ -25,6 +26,20 @@ namespace {
 
 // Status for a command line that cannot be followed.
 constexpr int EXIT_USAGE = 2;
+
+// For the page's tests, which have no keys of their own that keep time with
+// the frames: the replay of one game in the file this names is played as
+// if the player pressed its keys (PlaybackMode::AS_PLAYER). Not an option,
+// so that no player comes upon it.
+constexpr const char* AS_PLAYER_ENV = "WAVEDART_TEST_PLAY_AS_PLAYER";
+
+// Reads the replay AS_PLAYER_ENV names, if any; one that does not read is
+// said in one line, and the game starts as usual.
+bool ReadAsPlayerReplay(Demo* demo)
+{
+    const std::filesystem::path file = PlatformEnvironmentPath(AS_PLAYER_ENV);
+    return !file.empty() && ReadReplayFile(file, demo);
+}
 
 void OnTerminationSignal(int)
 {
@@ -49,6 +64,8 @@ int PlayGame(const CommandLine& line)
     const std::filesystem::path profile = SessionPath(line.profile);
     Demo demo;
     if (!play.empty() && !ReadReplayFile(play, &demo)) return EXIT_USAGE;
+    Demo players;
+    const bool as_player = play.empty() && ReadAsPlayerReplay(&players);
     if (!record.empty() && !CanRecordInto(record)) return EXIT_USAGE;
 
     EnterDataFolder();
@@ -63,8 +80,11 @@ int PlayGame(const CommandLine& line)
     app_extensions.after_frame = ReplaysAfterFrame;
     SetAttractSource(LoadAttractReplay);
     if (!record.empty()) StartSessionRecording();
-    std::string unused;
-    if (!play.empty()) StartPlayback(demo, PlaybackMode::COMMAND_LINE, &unused);
+    std::string error;
+    if (!play.empty()) StartPlayback(demo, PlaybackMode::COMMAND_LINE, &error);
+    if (as_player && !StartPlayback(players, PlaybackMode::AS_PLAYER, &error)) {
+        std::fprintf(stderr, "wavedart: %s: %s\n", AS_PLAYER_ENV, error.c_str());
+    }
     const int status = WinMain();
     UninstallOptions();
     ForgetPlayerSettings();

@@ -142,11 +142,46 @@ TEST_F(PlaybackTest, AReplayNeverPausesItselfAndOnlyAGamesReplayCanBeWatched)
     version1.version = 1;
     Demo jumping = demo;
     jumping.jumps = {DemoJump{3, STATE_QUIT}};
-    for (const Demo* refused : {&session, &version1, &jumping}) {
-        EXPECT_FALSE(StartPlayback(*refused, PlaybackMode::ATTRACT, &error));
-        EXPECT_EQ(error, "it is not the replay of one game");
+    for (const PlaybackMode mode : {PlaybackMode::ATTRACT, PlaybackMode::AS_PLAYER}) {
+        for (const Demo* refused : {&session, &version1, &jumping}) {
+            EXPECT_FALSE(StartPlayback(*refused, mode, &error));
+            EXPECT_EQ(error, "it is not the replay of one game");
+        }
     }
     EXPECT_FALSE(PlaybackActive());
+}
+
+TEST_F(PlaybackTest, AGamePlayedAsThePlayersIsRecordedAsItWasAndThenTheDevicesTakeOver)
+{
+    FinishedGame again;
+    SetFinishedGameHandler([&again](const FinishedGame& game) { again = game; });
+    std::string error;
+    ASSERT_TRUE(StartPlayback(demo, PlaybackMode::AS_PLAYER, &error)) << error;
+    EXPECT_TRUE(PlaybackAsPlayer());
+    for (int frame = 0; frame < 20000 && PlaybackActive(); ++frame) Frame();
+    EXPECT_EQ(again.replay, recorded.replay);
+    EXPECT_EQ(again.result, recorded.result);
+    EXPECT_EQ(game_state, STATE_GAME_OVER);
+    EXPECT_EQ(PlatformMasterVolume(), PLATFORM_MASTER_VOLUME_MAX);
+    // No press is held back: the first one acts.
+    Frame({DIK_BACK});
+    Frame();
+    EXPECT_EQ(game_state, STATE_MAIN_MENU);
+}
+
+TEST_F(PlaybackTest, AKeyHandsAGamePlayedAsThePlayersOverToTheDevicesThere)
+{
+    FinishedGame again;
+    SetFinishedGameHandler([&again](const FinishedGame& game) { again = game; });
+    std::string error;
+    ASSERT_TRUE(StartPlayback(demo, PlaybackMode::AS_PLAYER, &error));
+    for (int i = 0; i < 40; ++i) Frame();
+    ASSERT_EQ(game_state, STATE_PLAYING);
+    CrashUntilGameOver();
+    EXPECT_FALSE(PlaybackActive());
+    const std::string head = recorded.replay.substr(0, recorded.replay.find("result"));
+    EXPECT_EQ(again.replay.substr(0, head.size()), head);
+    EXPECT_NE(again.result, recorded.result);
 }
 
 TEST_F(PlaybackTest, AttractModeStartsAfterTheIdleTimeSilentAndOneKeyEndsIt)
