@@ -14,6 +14,9 @@ export const DATA_DIR = path.join(ROOT, "build/web-build/data");
 export const PICTURE_WIDTH = 640;
 export const PICTURE_HEIGHT = 480;
 
+export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+const STEP = 16;
+
 const TYPES = {
   ".html": "text/html; charset=utf-8",
   ".js": "text/javascript",
@@ -22,8 +25,9 @@ const TYPES = {
 };
 
 // Serves the page's folder, gzip-compressed where the browser asks for it,
-// as a static host would. Resolves to { url, close }.
-export function serve(dir = PAGE_DIR) {
+// as a static host would, and beside it the pages given in extra (a file
+// name to its text). Resolves to { url, close }.
+export function serve(dir = PAGE_DIR, extra = {}) {
   const server = createServer(async (request, response) => {
     const name = decodeURIComponent(new URL(request.url, "http://x").pathname);
     const file = path.join(dir, name === "/" ? "index.html" : name);
@@ -33,7 +37,7 @@ export function serve(dir = PAGE_DIR) {
     }
     let body;
     try {
-      body = await readFile(file);
+      body = name.slice(1) in extra ? Buffer.from(extra[name.slice(1)]) : await readFile(file);
     } catch {
       response.writeHead(404).end();
       return;
@@ -160,4 +164,47 @@ export async function readBmp(file) {
   }
   const index = (x, y) => data[pixels + (rawHeight > 0 ? height - 1 - y : y) * stride + x];
   return { width, height, index, palette };
+}
+
+// Share of a grid of picture pixels whose colour is, within a few levels,
+// the one the menu file gives them.
+export async function likeMenuFile(shot, file) {
+  const bmp = await readBmp(path.join(DATA_DIR, file));
+  let same = 0;
+  let all = 0;
+  for (let y = STEP / 2; y < PICTURE_HEIGHT; y += STEP) {
+    for (let x = STEP / 2; x < PICTURE_WIDTH; x += STEP) {
+      const want = bmp.palette[bmp.index(x, y)];
+      const got = pictureColour(shot, x, y);
+      if (want.every((value, i) => Math.abs(value - got[i]) <= 8)) ++same;
+      ++all;
+    }
+  }
+  return same / all;
+}
+
+// Share of a grid of picture pixels that differ between two shots.
+export function changed(a, b) {
+  let differ = 0;
+  let all = 0;
+  for (let y = STEP / 2; y < PICTURE_HEIGHT; y += STEP / 4) {
+    for (let x = STEP / 2; x < PICTURE_WIDTH; x += STEP / 4) {
+      const p = pictureColour(a, x, y);
+      const q = pictureColour(b, x, y);
+      if (p.some((value, i) => value !== q[i])) ++differ;
+      ++all;
+    }
+  }
+  return differ / all;
+}
+
+// Looks at the canvas every 200 ms until it is like the menu file, at most
+// looks times; resolves to the last likeness.
+export async function waitForMenu(page, file, looks = 50) {
+  let likeness = 0;
+  for (let tries = 0; tries < looks && likeness < 0.9; ++tries) {
+    await sleep(200);
+    likeness = await likeMenuFile(await shootCanvas(page), file);
+  }
+  return likeness;
 }

@@ -4,33 +4,14 @@ import assert from "node:assert/strict";
 import { readFile } from "node:fs/promises";
 import path from "node:path";
 import {
-  DATA_DIR, PICTURE_HEIGHT, PICTURE_WIDTH, launch, pictureColour, readBmp, serve, shootCanvas,
+  DATA_DIR, PICTURE_HEIGHT, PICTURE_WIDTH, changed, launch, pictureColour, readBmp, serve, shootCanvas, sleep,
+  waitForMenu as waitForMenuOf,
 } from "./browser.mjs";
-
-const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-const STEP = 16;
 
 let server;
 let chromium;
 let page;
 const problems = [];
-
-// Share of a grid of picture pixels whose colour is, within a few levels,
-// the one the menu file gives them.
-async function likeMenuFile(shot, file) {
-  const bmp = await readBmp(path.join(DATA_DIR, file));
-  let same = 0;
-  let all = 0;
-  for (let y = STEP / 2; y < PICTURE_HEIGHT; y += STEP) {
-    for (let x = STEP / 2; x < PICTURE_WIDTH; x += STEP) {
-      const want = bmp.palette[bmp.index(x, y)];
-      const got = pictureColour(shot, x, y);
-      if (want.every((value, i) => Math.abs(value - got[i]) <= 8)) ++same;
-      ++all;
-    }
-  }
-  return same / all;
-}
 
 // Picture pixels above the panel in the colours that only the missiles'
 // flames have.
@@ -53,28 +34,8 @@ async function flamePixels(shot) {
   return count;
 }
 
-// Share of a grid of picture pixels that differ between two shots.
-function changed(a, b) {
-  let differ = 0;
-  let all = 0;
-  for (let y = STEP / 2; y < PICTURE_HEIGHT; y += STEP / 4) {
-    for (let x = STEP / 2; x < PICTURE_WIDTH; x += STEP / 4) {
-      const p = pictureColour(a, x, y);
-      const q = pictureColour(b, x, y);
-      if (p.some((value, i) => value !== q[i])) ++differ;
-      ++all;
-    }
-  }
-  return differ / all;
-}
-
-async function waitForMenu(file, looks = 50) {
-  let likeness = 0;
-  for (let tries = 0; tries < looks && likeness < 0.9; ++tries) {
-    await sleep(200);
-    likeness = await likeMenuFile(await shootCanvas(page), file);
-  }
-  return likeness;
+async function waitForMenu(file, looks) {
+  return waitForMenuOf(page, file, looks);
 }
 
 async function press(key) {

@@ -1,0 +1,222 @@
+// The player's profile in the page: a game that makes the table, initials
+// typed with keys, the entry still there after a reload and its replay
+// played from the table; and a browser that keeps nothing for the page.
+import { test, before, after } from "node:test";
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import { mkdir, readFile, writeFile } from "node:fs/promises";
+import path from "node:path";
+import {
+  DATA_DIR, PICTURE_WIDTH, ROOT, changed, launch, likeMenuFile, pictureColour, readBmp, serve, shootCanvas,
+  sleep, waitForMenu,
+} from "./browser.mjs";
+
+// A game on medium that the game recorded on Linux: it ends in 141 frames,
+// game over with 300 points, which makes an empty table.
+const REPLAY = path.join(ROOT, "tests/demos/recorded_game_medium.demo");
+const REPLAY_TOOL = path.join(ROOT, "build/web-build/tools/replay/replay.js");
+// Pictures for a person to look at.
+const SHOTS = path.join(ROOT, "build/web-test");
+const TABLE = "menuart/high_scores_screen.bmp";
+const TABLE_ROW_FIRST_Y = 172;
+const TABLE_NOTE_Y = 264;
+
+let server;
+let chromium;
+
+// The page, with the test's hook in its first load only: the replay is put
+// in the page's files and named to the game, which plays it as the player's
+// own keys (WAVEDART_TEST_PLAY_AS_PLAYER). A reload is the page as players
+// have it.
+async function pageWithHook(replay) {
+  const html = await readFile(path.join(ROOT, "build/web/index.html"), "utf8");
+  const hook = `<script>
+if (!sessionStorage.getItem("replay-played")) {
+  sessionStorage.setItem("replay-played", "1");
+  Module.preRun = [() => {
+    FS.writeFile("/as-player.demo", ${JSON.stringify(replay)});
+    ENV.WAVEDART_TEST_PLAY_AS_PLAYER = "/as-player.demo";
+  }];
+}
+</script>
+<script async src="wavedart.js"></script>`;
+  return html.replace('<script async src="wavedart.js"></script>', hook);
+}
+
+// A page of its own that notes the game's lines and the page's errors.
+async function openPage(url, prepare = async () => {}) {
+  const page = await chromium.browser.newPage();
+  await page.setViewport({ width: 1400, height: 1100 });
+  page.said = [];
+  page.problems = [];
+  page.on("console", (message) => {
+    if (message.text().startsWith("wavedart:")) page.said.push(message.text());
+    else if (message.type() === "error") page.problems.push(message.text());
+  });
+  page.on("pageerror", (error) => page.problems.push(error.message));
+  await prepare(page);
+  await page.goto(url, { waitUntil: "load" });
+  return page;
+}
+
+// A new press of a key, held over several frames.
+async function press(page, key) {
+  await page.keyboard.press(key, { delay: 100 });
+  await sleep(100);
+}
+
+// Picture pixels on a text row of the table screen (16 high, from y, between
+// the box's edges) that are not the screen's picture: the text drawn there.
+async function textPixels(shot, y) {
+  const bmp = await readBmp(path.join(DATA_DIR, TABLE));
+  let count = 0;
+  for (let row = y; row < y + 16; ++row) {
+    for (let x = 48; x < PICTURE_WIDTH - 48; ++x) {
+      const want = bmp.palette[bmp.index(x, row)];
+      if (pictureColour(shot, x, row).some((value, i) => Math.abs(value - want[i]) > 8)) ++count;
+    }
+  }
+  return count;
+}
+
+// A file of the page's kept folder as IndexedDB holds it; null when it is
+// not there.
+function storedFile(page, name) {
+  return page.evaluate((key) => new Promise((resolve) => {
+    const request = indexedDB.open("/wavedart");
+    request.onerror = () => resolve(null);
+    request.onsuccess = () => {
+      const db = request.result;
+      if (!db.objectStoreNames.contains("FILE_DATA")) {
+        db.close();
+        resolve(null);
+        return;
+      }
+      const get = db.transaction("FILE_DATA").objectStore("FILE_DATA").get(key);
+      get.onsuccess = () => {
+        db.close();
+        resolve(get.result?.contents ? new TextDecoder().decode(get.result.contents) : null);
+      };
+      get.onerror = () => {
+        db.close();
+        resolve(null);
+      };
+    };
+  }), `/wavedart/${name}`);
+}
+
+async function waitForStoredFile(page, name) {
+  for (let tries = 0; tries < 50; ++tries) {
+    const text = await storedFile(page, name);
+    if (text !== null) return text;
+    await sleep(200);
+  }
+  return null;
+}
+
+async function keepShot(page, name) {
+  await mkdir(SHOTS, { recursive: true });
+  await page.screenshot({ path: path.join(SHOTS, name) });
+}
+
+before(async () => {
+  const replay = await readFile(REPLAY, "utf8");
+  server = await serve(undefined, { "as-player.html": await pageWithHook(replay) });
+  chromium = await launch();
+});
+
+after(async () => {
+  await chromium?.close();
+  await server?.close();
+});
+
+test("a game that makes the table is kept with its initials and replay over a reload, and its replay plays",
+  async () => {
+    const replay = await readFile(REPLAY, "utf8");
+    const page = await openPage(`${server.url}as-player.html`);
+    assert.ok(await waitForMenu(page, "menuart/new_high_score_screen.bmp", 100) >= 0.9, "asks for initials");
+    // W typed, then D by the arrows from A, then T typed.
+    await press(page, "KeyW");
+    for (let i = 0; i < 3; ++i) await press(page, "ArrowUp");
+    await press(page, "Enter");
+    await press(page, "KeyT");
+    await press(page, "Enter");
+    assert.ok(await waitForMenu(page, TABLE) >= 0.9, "shows the table");
+    const scores = await waitForStoredFile(page, "scores.txt");
+    assert.match(scores ?? "", /^medium WDT 300 1 no \d{4}-\d\d-\d\d \S+\.demo$/m);
+    const name = scores.match(/^medium WDT .* (\S+\.demo)$/m)[1];
+    const kept = await waitForStoredFile(page, `replays/${name}`);
+    assert.equal(kept, replay, "the page recorded the same game");
+
+    await page.reload({ waitUntil: "load" });
+    assert.ok(await waitForMenu(page, "menuart/main_screen.bmp") >= 0.9);
+    await press(page, "KeyH");
+    assert.ok(await waitForMenu(page, TABLE) >= 0.9);
+    // The table opens on easy, empty; medium holds the entry.
+    const easy = await shootCanvas(page);
+    await press(page, "ArrowRight");
+    await sleep(300);
+    const medium = await shootCanvas(page);
+    await keepShot(page, "table-after-reload.png");
+    assert.ok(await textPixels(easy, TABLE_NOTE_Y) > 100, "easy says it has no scores");
+    assert.ok(await textPixels(easy, TABLE_ROW_FIRST_Y) < 100);
+    assert.ok(await textPixels(medium, TABLE_ROW_FIRST_Y) > 100, "medium's first row is there");
+
+    // The replay's ships go down one after another, with a still second
+    // after each: the river moves between some of the looks.
+    await press(page, "Enter");
+    let moved = 0;
+    let before = await shootCanvas(page);
+    for (let look = 0; look < 12; ++look) {
+      await sleep(250);
+      const now = await shootCanvas(page);
+      moved = Math.max(moved, changed(before, now));
+      before = now;
+    }
+    await keepShot(page, "replay-playing.png");
+    assert.ok(await likeMenuFile(before, TABLE) < 0.5, "the table has gone");
+    assert.ok(moved > 0.2, "the river moves");
+    assert.ok(await waitForMenu(page, "menuart/game_over_screen.bmp", 100) >= 0.9, "the replay's end screen");
+    await keepShot(page, "replay-end.png");
+    await press(page, "Space");
+    assert.ok(await waitForMenu(page, TABLE) >= 0.9, "back to the table");
+    assert.deepEqual(page.said, []);
+    assert.deepEqual(page.problems, []);
+
+    // What the page kept plays under Node to what it says it scored.
+    const file = path.join(SHOTS, name);
+    await writeFile(file, kept);
+    const out = execFileSync(process.execPath, [REPLAY_TOOL, "--data", DATA_DIR, file], { encoding: "utf8" });
+    assert.match(out, /^result level 1 score 300 ships -1 frames 141 finished no$/m);
+    await page.close();
+  });
+
+const REFUSING = [
+  ["has no IndexedDB", () => {
+    Object.defineProperty(window, "indexedDB", { value: undefined });
+  }, /IndexedDB is not available/],
+  ["refuses to open it, as a private window may", () => {
+    IDBFactory.prototype.open = () => {
+      throw new DOMException("The operation is insecure.", "SecurityError");
+    };
+  }, /cannot be read: The operation is insecure/],
+];
+
+for (const [what, refuse, why] of REFUSING) {
+  test(`a browser that ${what} plays on and says once that scores will not be kept`, async () => {
+    const page = await openPage(server.url, (p) => p.evaluateOnNewDocument(refuse));
+    assert.ok(await waitForMenu(page, "menuart/main_screen.bmp") >= 0.9);
+    assert.equal(page.said.length, 1, page.said.join("\n"));
+    assert.match(page.said[0], why);
+    assert.match(page.said[0], /scores will not be kept$/);
+    await press(page, "KeyH");
+    assert.ok(await waitForMenu(page, TABLE) >= 0.9);
+    assert.ok(await textPixels(await shootCanvas(page), TABLE_NOTE_Y) > 100, "the table says why it is empty");
+    await press(page, "Backspace");
+    await press(page, "KeyN");
+    assert.ok(await waitForMenu(page, "menuart/new_game_screen.bmp") >= 0.9);
+    assert.equal(page.said.length, 1);
+    assert.deepEqual(page.problems, []);
+    await page.close();
+  });
+}
