@@ -43,9 +43,11 @@ if (!sessionStorage.getItem("replay-played")) {
   return html.replace('<script async src="wavedart.js"></script>', hook);
 }
 
-// A page of its own that notes the game's lines and the page's errors.
-async function openPage(url, prepare = async () => {}) {
-  const page = await chromium.browser.newPage();
+// A page of its own that notes the game's lines and the page's errors; in
+// a browser context of its own (storage included) when fresh.
+async function openPage(url, prepare = async () => {}, fresh = false) {
+  const context = fresh ? await chromium.browser.createBrowserContext() : chromium.browser;
+  const page = await context.newPage();
   await page.setViewport({ width: 1400, height: 1100 });
   page.said = [];
   page.problems = [];
@@ -63,6 +65,15 @@ async function openPage(url, prepare = async () => {}) {
 async function press(page, key) {
   await page.keyboard.press(key, { delay: 100 });
   await sleep(100);
+}
+
+// W typed, then D by the arrows from A, then T typed.
+async function enterInitials(page) {
+  await press(page, "KeyW");
+  for (let i = 0; i < 3; ++i) await press(page, "ArrowUp");
+  await press(page, "Enter");
+  await press(page, "KeyT");
+  await press(page, "Enter");
 }
 
 // Picture pixels on a text row of the table screen (16 high, from y, between
@@ -135,12 +146,7 @@ test("a game that makes the table is kept with its initials and replay over a re
     const replay = await readFile(REPLAY, "utf8");
     const page = await openPage(`${server.url}as-player.html`);
     assert.ok(await waitForMenu(page, "menuart/new_high_score_screen.bmp", 100) >= 0.9, "asks for initials");
-    // W typed, then D by the arrows from A, then T typed.
-    await press(page, "KeyW");
-    for (let i = 0; i < 3; ++i) await press(page, "ArrowUp");
-    await press(page, "Enter");
-    await press(page, "KeyT");
-    await press(page, "Enter");
+    await enterInitials(page);
     assert.ok(await waitForMenu(page, TABLE) >= 0.9, "shows the table");
     const scores = await waitForStoredFile(page, "scores.txt");
     assert.match(scores ?? "", /^medium WDT 300 1 no \d{4}-\d\d-\d\d \S+\.demo$/m);
@@ -220,3 +226,23 @@ for (const [what, refuse, why] of REFUSING) {
     await page.close();
   });
 }
+
+test("a write-back the browser refuses is said in one line and the game goes on", async () => {
+  const page = await openPage(`${server.url}as-player.html`, (p) => p.evaluateOnNewDocument(() => {
+    IDBObjectStore.prototype.put = () => {
+      throw new DOMException("The quota has been exceeded.", "QuotaExceededError");
+    };
+  }), true);
+  assert.ok(await waitForMenu(page, "menuart/new_high_score_screen.bmp", 100) >= 0.9, "asks for initials");
+  await enterInitials(page);
+  assert.ok(await waitForMenu(page, TABLE) >= 0.9, "shows the table");
+  await sleep(1000);
+  assert.ok(page.said.length >= 1);
+  for (const line of page.said) {
+    assert.match(line, /^wavedart: the browser did not keep the player's files \(The quota has been exceeded\.\)/);
+  }
+  await press(page, "Backspace");
+  assert.ok(await waitForMenu(page, "menuart/main_screen.bmp") >= 0.9, "plays on");
+  assert.deepEqual(page.problems, []);
+  await page.close();
+});
