@@ -18,6 +18,7 @@ const REPLAY_TOOL = path.join(ROOT, "build/web-build/tools/replay/replay.js");
 // Pictures for a person to look at.
 const SHOTS = path.join(ROOT, "build/web-test");
 const TABLE = "menuart/high_scores_screen.bmp";
+const GAME_OVER = "menuart/game_over_screen.bmp";
 const TABLE_ROW_FIRST_Y = 172;
 const TABLE_NOTE_Y = 264;
 
@@ -171,18 +172,19 @@ test("a game that makes the table is kept with its initials and replay over a re
     // The replay's ships go down one after another, with a still second
     // after each: the river moves between some of the looks.
     await press(page, "Enter");
-    let moved = 0;
+    await keepShot(page, "replay-playing.png");
     let before = await shootCanvas(page);
+    assert.ok(await likeMenuFile(before, TABLE) < 0.5, "the table has gone");
+    assert.ok(await likeMenuFile(before, GAME_OVER) < 0.5, "the replay's game plays");
+    let moved = 0;
     for (let look = 0; look < 12; ++look) {
       await sleep(250);
       const now = await shootCanvas(page);
       moved = Math.max(moved, changed(before, now));
       before = now;
     }
-    await keepShot(page, "replay-playing.png");
-    assert.ok(await likeMenuFile(before, TABLE) < 0.5, "the table has gone");
     assert.ok(moved > 0.2, "the river moves");
-    assert.ok(await waitForMenu(page, "menuart/game_over_screen.bmp", 100) >= 0.9, "the replay's end screen");
+    assert.ok(await waitForMenu(page, GAME_OVER, 100) >= 0.9, "the replay's end screen");
     await keepShot(page, "replay-end.png");
     await press(page, "Space");
     assert.ok(await waitForMenu(page, TABLE) >= 0.9, "back to the table");
