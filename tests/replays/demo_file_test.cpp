@@ -119,11 +119,6 @@ TEST(DemoFile, AGamesReplayIsWrittenExactlyAndReadsBackWhole)
     Demo back;
     ASSERT_EQ(Read(expected, &back), "");
     EXPECT_EQ(FormatDemo(back), expected);
-    EXPECT_EQ(back.start, DemoStart::NEW_GAME);
-    EXPECT_EQ(back.frames, demo.frames);
-    EXPECT_EQ(back.jumps, demo.jumps);
-    EXPECT_EQ(back.result, demo.result);
-    EXPECT_EQ(back.random.rear, 29);
 
     demo.start = DemoStart::START_UP;
     demo.has_result = false;

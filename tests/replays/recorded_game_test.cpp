@@ -166,10 +166,6 @@ TEST_F(ReplaysTest, AGameRecordedAfterAnotherWithAPauseAndALostFocusReplaysTheSa
     std::filesystem::remove(file);
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(ReplaysTest, ASessionRecordsWhatTheWindowDidAndReplaysToItsResult)
 {
     StartSessionRecording();

@@ -47,17 +47,7 @@ TEST_F(SoundTest, VolumeFollowsTheDecibelScaleAndFrequencyThePitch)
     EXPECT_EQ(SetSoundFrequency(tone, 1000000), 0);
 }
 
-TEST_F(SoundTest, ManyLoudVoicesSaturateInsteadOfWrapping)
-{
-    for (const int level : {255, 0}) {
-        StopAllSounds();
-        const int first = Load(WaveFile(Bytes(1000, uint8_t(level))));
-        for (int copy = 0; copy < 8; ++copy) PlaySoundEffect(DuplicateSound(first), DSBPLAY_LOOPING);
-        for (const int16_t value : Mix(1000)) ASSERT_EQ(value, level ? 32767 : -32768);
-    }
-}
-
-TEST_F(SoundTest, TheMasterVolumeScalesTheWholeMixBeforeItSaturates)
+TEST_F(SoundTest, TheMasterVolumeScalesTheWholeMixWhichSaturatesInsteadOfWrapping)
 {
     const int id = Load(WaveFile(Bytes(1000, 192)));
     PlaySoundEffect(id, DSBPLAY_LOOPING);
@@ -69,12 +59,17 @@ TEST_F(SoundTest, TheMasterVolumeScalesTheWholeMixBeforeItSaturates)
     EXPECT_EQ(PlatformMasterVolume(), PLATFORM_MASTER_VOLUME_MAX);
     PlatformSetMasterVolume(-5);
     EXPECT_EQ(PlatformMasterVolume(), 0);
-    StopAllSounds();
-    // Eight voices at the top would saturate; a tenth of them does not.
-    const int loud = Load(WaveFile(Bytes(1000, 255)));
-    for (int copy = 0; copy < 8; ++copy) PlaySoundEffect(DuplicateSound(loud), DSBPLAY_LOOPING);
-    PlatformSetMasterVolume(10);
-    for (const int16_t value : Mix(1000)) ASSERT_EQ(value, 8 * 127 * 256 / 10);
+    // Eight voices at the top or the bottom saturate instead of wrapping;
+    // a tenth of them does not.
+    for (const int level : {255, 0}) {
+        StopAllSounds();
+        const int loud = Load(WaveFile(Bytes(1000, uint8_t(level))));
+        for (int copy = 0; copy < 8; ++copy) PlaySoundEffect(DuplicateSound(loud), DSBPLAY_LOOPING);
+        PlatformSetMasterVolume(100);
+        for (const int16_t value : Mix(1000)) ASSERT_EQ(value, level ? 32767 : -32768);
+        PlatformSetMasterVolume(10);
+        for (const int16_t value : Mix(1000)) ASSERT_EQ(value, 8 * (level - 128) * 256 / 10);
+    }
 }
 
 TEST(SoundResampling, AnOddRatioInterpolatesBetweenSamplesAcrossTheLoop)

@@ -125,12 +125,9 @@ TEST_P(VideoSdlTest, PictureGrowsByWholeFactorsOrShrinksToFitWithBlackBars)
         int width, height, x, y;
         uint32_t colour;
     };
+    // Where the picture goes at each size is the placement's own test; here
+    // the window shows it there, whole pixels enlarged, black around it.
     const Case cases[] = {
-        // 1x, centred with bars left and right, then above and below.
-        {800, 480, 79, 240, bar},     {800, 480, 80, 240, picture},  {800, 480, 719, 240, picture},
-        {800, 480, 720, 240, bar},    {640, 600, 320, 59, bar},      {640, 600, 320, 60, picture},
-        {640, 600, 320, 540, bar},    {1000, 800, 179, 400, bar},    {1000, 800, 819, 639, picture},
-        {1000, 800, 500, 640, bar},
         // 2x: pixel (1, 1) covers (2, 2) to (3, 3), offset by the bars.
         {1280, 960, 2, 2, dot},       {1280, 960, 3, 3, dot},        {1280, 960, 4, 4, picture},
         {1400, 1000, 59, 500, bar},   {1400, 1000, 60, 20, picture}, {1400, 1000, 1339, 979, picture},
