@@ -82,25 +82,22 @@ std::string FrameLines(const std::string& text)
     return kept;
 }
 
+std::string ReadAll(std::FILE* file)
+{
+    std::string text;
+    char buffer[4096];
+    while (file && std::fgets(buffer, sizeof buffer, file)) text += buffer;
+    return text;
+}
+
 std::string RunTool(const std::string& replay, const std::string& pictures_file = "")
 {
     const std::string command = std::string(REPLAY_TOOL) + " --trace --data . " +
                                 (pictures_file.empty() ? "" : "--pictures " + pictures_file + " ") + replay;
     std::FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    char buffer[4096];
-    while (pipe && std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
+    const std::string out = ReadAll(pipe);
     EXPECT_EQ(pipe ? pclose(pipe) : -1, 0) << command;
     return out;
-}
-
-std::string ReadAll(std::FILE* file)
-{
-    std::rewind(file);
-    std::string text;
-    char buffer[4096];
-    while (std::fgets(buffer, sizeof buffer, file)) text += buffer;
-    return text;
 }
 
 TEST_F(ReplaysTest, AGameRecordedAfterAnotherWithAPauseAndALostFocusReplaysTheSameInAFreshProcess)
@@ -147,6 +144,7 @@ TEST_F(ReplaysTest, AGameRecordedAfterAnotherWithAPauseAndALostFocusReplaysTheSa
     std::ofstream(file, std::ios::binary) << game.replay;
     const std::string pictures_file = file + ".pictures";
     const std::string replayed = RunTool(file, pictures_file);
+    std::rewind(trace);
     EXPECT_EQ(FrameLines(replayed), FrameLines(ReadAll(trace)));
     std::ifstream tool_pictures(pictures_file);
     const std::string tool_lines(std::istreambuf_iterator<char>(tool_pictures), {});
