@@ -10,6 +10,8 @@ if [ "$mode" = "test" ]; then
     packages="$packages googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev"
     # xvfb and xauth: a test runs the installed game on a virtual X display.
     packages="$packages xvfb xauth"
+    # zlib inflates the generated icons in their test.
+    packages="$packages zlib1g-dev"
 fi
 if [ "$mode" = "dist" ]; then
     # dpkg-dev: dpkg-shlibdeps for the package's dependencies; lintian checks

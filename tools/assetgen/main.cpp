@@ -2,6 +2,7 @@
 //   assetgen DATA_DIR            every file the game reads
 //   assetgen --contact OUT_DIR   contact sheets of the art, for looking at
 //   assetgen --icons OUT_DIR     the desktop icons, in the icon theme's layout
+//   assetgen --page-icons OUT_DIR  the web page's icons
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -94,11 +95,17 @@ Canvas SpriteContactSheet() {
 int main(int argc, char** argv) {
     bool contact = argc == 3 && std::strcmp(argv[1], "--contact") == 0;
     bool icons = argc == 3 && std::strcmp(argv[1], "--icons") == 0;
-    if (argc != 2 && !contact && !icons) {
-        std::fprintf(stderr, "usage: assetgen DATA_DIR | assetgen --contact OUT_DIR | assetgen --icons OUT_DIR\n");
+    bool pageIcons = argc == 3 && std::strcmp(argv[1], "--page-icons") == 0;
+    if (argc != 2 && !contact && !icons && !pageIcons) {
+        std::fprintf(stderr, "usage: assetgen DATA_DIR | assetgen --contact OUT_DIR | assetgen --icons OUT_DIR"
+                             " | assetgen --page-icons OUT_DIR\n");
         return 2;
     }
     std::string dir = argv[argc - 1];
+    if (pageIcons) {
+        Check(WritePageIcons(dir), dir + "/icon-*.png");
+        return failed ? 1 : 0;
+    }
     if (icons) {
         Check(WriteIcons(dir), dir + "/*/apps/wavedart.png");
         return failed ? 1 : 0;
