@@ -22,6 +22,8 @@ const TYPES = {
   ".js": "text/javascript",
   ".wasm": "application/wasm",
   ".data": "application/octet-stream",
+  ".png": "image/png",
+  ".webmanifest": "application/manifest+json",
 };
 
 // Serves the page's folder, gzip-compressed where the browser asks for it,
@@ -52,7 +54,11 @@ export function serve(dir = PAGE_DIR, extra = {}) {
   return new Promise((resolve) => {
     server.listen(0, "127.0.0.1", () => {
       const { port } = server.address();
-      resolve({ url: `http://127.0.0.1:${port}/`, close: () => new Promise((done) => server.close(done)) });
+      const close = () => new Promise((done) => {
+        server.close(done);
+        server.closeAllConnections();
+      });
+      resolve({ url: `http://127.0.0.1:${port}/`, close });
     });
   });
 }
