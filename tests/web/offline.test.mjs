@@ -1,14 +1,22 @@
 // The page as an installed app: its manifest and icons, Chromium's
-// installability check, the game started and played with the host gone,
-// and a host caught between two releases.
+// installability check, the game started and played with the host gone, a
+// new release that takes over whole with the player's scores kept, and a
+// host caught between two releases.
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
-import { appendFile, cp, mkdtemp, readFile, rm } from "node:fs/promises";
+import { createHash } from "node:crypto";
+import { appendFile, cp, mkdtemp, readFile, rm, writeFile } from "node:fs/promises";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import {
-  PAGE_DIR, changed, decodePng, launch, serve, shootCanvas, sleep, waitForMenu,
+  PAGE_DIR, ROOT, changed, decodePng, launch, serve, shootCanvas, sleep, waitForMenu,
 } from "./browser.mjs";
+import { enterInitials, pageWithHook, waitForStoredFile } from "./profile.mjs";
+import { stampWorker } from "../../web/stamp_worker.mjs";
+
+const WORKER_SOURCE = path.join(ROOT, "web/service-worker.js");
+// A game on medium that ends with 300 points, which makes an empty table.
+const REPLAY = path.join(ROOT, "tests/demos/recorded_game_medium.demo");
 
 let chromium;
 const copies = [];
@@ -53,6 +61,44 @@ function settledWorker(page) {
       await new Promise((resolve) => setTimeout(resolve, 100));
     }
     return worker.state;
+  });
+}
+
+// The next release in the copy at dir: its page, its script and its module
+// changed (comments, a custom section), as a build of other sources would
+// change them; the worker stamped for them.
+async function nextRelease(dir) {
+  await appendFile(path.join(dir, "index.html"), "<!-- release 2 -->\n");
+  await appendFile(path.join(dir, "wavedart.js"), "\n// release 2\n");
+  await appendFile(path.join(dir, "wavedart.wasm"), Buffer.from([0, 9, 7, ...Buffer.from("release2")]));
+  return stampWorker(WORKER_SOURCE, dir, "1.0.0", Object.keys((await builtRelease(dir)).files));
+}
+
+// The SHA-256 of the files named, as the page is served them from the
+// next navigation on: resolves once all have come.
+function servedFiles(page, names) {
+  return new Promise((resolve) => {
+    const served = new Map();
+    const listen = (response) => {
+      const name = new URL(response.url()).pathname.slice(1) || "index.html";
+      if (response.status() !== 200 || !names.includes(name)) return;
+      served.set(name, response.buffer().then((body) => createHash("sha256").update(body).digest("hex")));
+      if (served.size === names.length) {
+        page.off("response", listen);
+        resolve(Promise.all(names.map((each) => served.get(each))));
+      }
+    };
+    page.on("response", listen);
+  });
+}
+
+function waitingWorker(page) {
+  return page.evaluate(async () => {
+    const registration = await navigator.serviceWorker.getRegistration();
+    for (let tries = 0; tries < 300 && registration.waiting?.state !== "installed"; ++tries) {
+      await new Promise((resolve) => setTimeout(resolve, 100));
+    }
+    return registration.waiting?.state;
   });
 }
 
@@ -157,3 +203,39 @@ test("a file that is not the release's fails the worker's install: nothing is ke
     }
   });
 
+test("a new release takes over whole at the second load after it is served, and the scores stay",
+  { timeout: 180000 }, async () => {
+    const dir = await pageCopy();
+    await writeFile(path.join(dir, "index.html"), await pageWithHook(await readFile(REPLAY, "utf8")));
+    const first = stampWorker(WORKER_SOURCE, dir, "1.0.0", Object.keys((await builtRelease(dir)).files));
+    const server = await serve(dir);
+    try {
+      const page = await freshPage();
+      await page.goto(server.url, { waitUntil: "load" });
+      assert.ok(await waitForMenu(page, "menuart/new_high_score_screen.bmp", 100) >= 0.9, "asks for initials");
+      await enterInitials(page);
+      const scores = await waitForStoredFile(page, "scores.txt");
+      assert.match(scores ?? "", /^medium WDT 300 /m);
+      assert.equal(await settledWorker(page), "activated");
+
+      const second = await nextRelease(dir);
+      assert.notEqual(second.stamp, first.stamp);
+      const GAME_FILES = ["index.html", "wavedart.js", "wavedart.wasm", "wavedart.data"];
+      const digests = (release) => GAME_FILES.map((name) => release.files[name]);
+      let served = servedFiles(page, GAME_FILES);
+      await page.reload({ waitUntil: "load" });
+      assert.deepEqual(await served, digests(first), "the release before serves until the new one is in");
+      assert.equal(await waitingWorker(page), "installed");
+
+      served = servedFiles(page, GAME_FILES);
+      await page.reload({ waitUntil: "load" });
+      assert.deepEqual(await served, digests(second), "the new release's files only");
+      assert.ok(await waitForMenu(page, "menuart/main_screen.bmp") >= 0.9, "the menu");
+      assert.deepEqual(await page.evaluate(() => caches.keys()), [`wavedart-${second.stamp}`]);
+      assert.equal(await waitForStoredFile(page, "scores.txt"), scores);
+      assert.deepEqual(page.problems, []);
+      await page.browserContext().close();
+    } finally {
+      await server.close();
+    }
+  });

@@ -10,6 +10,7 @@ import {
   DATA_DIR, PICTURE_WIDTH, ROOT, changed, launch, likeMenuFile, pictureColour, readBmp, serve, shootCanvas,
   sleep, waitForMenu,
 } from "./browser.mjs";
+import { enterInitials, pageWithHook, press, waitForStoredFile } from "./profile.mjs";
 
 // A game on medium that the game recorded on Linux: it ends in 141 frames,
 // game over with 300 points, which makes an empty table.
@@ -24,25 +25,6 @@ const TABLE_NOTE_Y = 264;
 
 let server;
 let chromium;
-
-// The page, with the test's hook in its first load only: the replay is put
-// in the page's files and named to the game, which plays it as the player's
-// own keys (WAVEDART_TEST_PLAY_AS_PLAYER). A reload is the page as players
-// have it.
-async function pageWithHook(replay) {
-  const html = await readFile(path.join(ROOT, "build/web/index.html"), "utf8");
-  const hook = `<script>
-if (!sessionStorage.getItem("replay-played")) {
-  sessionStorage.setItem("replay-played", "1");
-  Module.preRun = [() => {
-    FS.writeFile("/as-player.demo", ${JSON.stringify(replay)});
-    ENV.WAVEDART_TEST_PLAY_AS_PLAYER = "/as-player.demo";
-  }];
-}
-</script>
-<script async src="wavedart.js"></script>`;
-  return html.replace('<script async src="wavedart.js"></script>', hook);
-}
 
 // A page of its own that notes the game's lines and the page's errors; in
 // a browser context of its own (storage included) when fresh.
@@ -62,21 +44,6 @@ async function openPage(url, prepare = async () => {}, fresh = false) {
   return page;
 }
 
-// A new press of a key, held over several frames.
-async function press(page, key) {
-  await page.keyboard.press(key, { delay: 100 });
-  await sleep(100);
-}
-
-// W typed, then D by the arrows from A, then T typed.
-async function enterInitials(page) {
-  await press(page, "KeyW");
-  for (let i = 0; i < 3; ++i) await press(page, "ArrowUp");
-  await press(page, "Enter");
-  await press(page, "KeyT");
-  await press(page, "Enter");
-}
-
 // Picture pixels on a text row of the table screen (16 high, from y, between
 // the box's edges) that are not the screen's picture: the text drawn there.
 async function textPixels(shot, y) {
@@ -89,41 +56,6 @@ async function textPixels(shot, y) {
     }
   }
   return count;
-}
-
-// A file of the page's kept folder as IndexedDB holds it; null when it is
-// not there.
-function storedFile(page, name) {
-  return page.evaluate((key) => new Promise((resolve) => {
-    const request = indexedDB.open("/wavedart");
-    request.onerror = () => resolve(null);
-    request.onsuccess = () => {
-      const db = request.result;
-      if (!db.objectStoreNames.contains("FILE_DATA")) {
-        db.close();
-        resolve(null);
-        return;
-      }
-      const get = db.transaction("FILE_DATA").objectStore("FILE_DATA").get(key);
-      get.onsuccess = () => {
-        db.close();
-        resolve(get.result?.contents ? new TextDecoder().decode(get.result.contents) : null);
-      };
-      get.onerror = () => {
-        db.close();
-        resolve(null);
-      };
-    };
-  }), `/wavedart/${name}`);
-}
-
-async function waitForStoredFile(page, name) {
-  for (let tries = 0; tries < 50; ++tries) {
-    const text = await storedFile(page, name);
-    if (text !== null) return text;
-    await sleep(200);
-  }
-  return null;
 }
 
 async function keepShot(page, name) {
