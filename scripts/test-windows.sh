@@ -9,6 +9,8 @@
 #   and plays on, and ends with status 0 on Escape at the main menu;
 # - settings kept: options changed on the Options screen are in the
 #   profile's settings.txt when the game ends, and the next start shows them;
+# - scores kept: a game that makes the table, its initials typed, is in the
+#   profile's scores.txt at the next start, and its replay verifies;
 # - self-contained: it needs only DLLs that ship with Windows;
 # - sharp on scaled displays: its manifest declares it aware of each
 #   monitor's scale, so that Windows does not stretch its window.
@@ -219,6 +221,53 @@ if [ "$(differs options-changed options-second)" = 0 ] && [ "$(differs options-f
     ok "a second start shows the options as they were changed"
 else
     fail "a second start shows other options (see $out/options-*.png)"
+fi
+
+# A high score kept from one run to the next: a game on medium recorded on
+# Linux, played as the player's own keys, makes the empty table; the
+# initials are typed, the entry and its replay kept; a second start leaves
+# them as they were, and the kept replay verifies to the score it made.
+scores="$out/scores-profile"
+(cd "$out" && WAVEDART_TEST_PLAY_AS_PLAYER="$root/tests/demos/recorded_game_medium.demo" \
+    timeout 120 "$wine" "$out/unpacked/wavedart.exe" --profile "$scores") 2>"$out/scores.log" &
+game=$!
+window=$(game_window)
+asking=$(identify -format '%[fx:mean] %[fx:standard_deviation]' "$win/data/menuart/new_high_score_screen.bmp")
+for try in $(seq 120); do
+    import -window "$window" "$out/initials.png" 2>/dev/null || true
+    alike "$(identify -format '%[fx:mean] %[fx:standard_deviation]' "$out/initials.png")" "$asking" 0.02 && break
+    sleep 0.5
+done
+xdotool windowfocus --sync "$window"
+press w
+press Up
+press Up
+press Up
+press Return
+press t
+press Return
+for try in $(seq 40); do
+    grep -q '^medium WDT 300 ' "$scores/scores.txt" 2>/dev/null && break
+    sleep 0.5
+done
+press BackSpace
+press Escape
+wait "$game" || true
+entry=$(tr -d '\r' <"$scores/scores.txt" 2>/dev/null | grep '^medium WDT 300 ' || true)
+(cd "$out" && timeout 120 "$wine" "$out/unpacked/wavedart.exe" --profile "$scores") 2>>"$out/scores.log" &
+game=$!
+window=$(game_window)
+shot_after "$window" menu-scores "0 0" >/dev/null
+xdotool windowfocus --sync "$window"
+press Escape
+wait "$game" || true
+replay="$scores/replays/${entry##* }"
+if [ -n "$entry" ] && [ "$(tr -d '\r' <"$scores/scores.txt" | grep '^medium WDT 300 ')" = "$entry" ] &&
+    [ -z "$(find "$scores" -name '*.bad-*')" ] && [ -f "$replay" ] &&
+    "$wine" "$out/unpacked/wavedart.exe" --verify "$replay" >"$out/scores-verify.txt" 2>&1; then
+    ok "a high score and its replay are kept for the next start, and the replay verifies"
+else
+    fail "the high score was not kept, or its replay did not verify (see $out/scores.log, $out/initials.png)"
 fi
 
 /usr/lib/wine/wineserver -k
