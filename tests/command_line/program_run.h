@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -18,7 +19,8 @@ struct ProgramRun {
 inline ProgramRun RunProgram(const std::string& arguments, const std::string& environment = "")
 {
     const std::string err_file = testing::TempDir() + "wavedart_program_stderr_" +
-                                 testing::UnitTest::GetInstance()->current_test_info()->name();
+                                 testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
+                                 std::to_string(getpid());
     const std::string command = environment + WAVEDART_PROGRAM + " " + arguments + " 2>" + err_file;
     ProgramRun run{-1, "", ""};
     std::FILE* pipe = popen(command.c_str(), "r");

@@ -3,6 +3,7 @@
 // tool) to the same trace and the same pictures, frame for frame, and the
 // same result.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cinttypes>
 #include <cstdio>
@@ -140,7 +141,9 @@ TEST_F(ReplaysTest, AGameRecordedAfterAnotherWithAPauseAndALostFocusReplaysTheSa
     EXPECT_EQ(game.result.ships, -1);
     EXPECT_EQ(game.result.frames, traced);
 
-    const std::string file = (std::filesystem::temp_directory_path() / "wavedart_recorded_game.demo").string();
+    const std::string file =
+        (std::filesystem::temp_directory_path() / ("wavedart_recorded_game_" + std::to_string(getpid()) + ".demo"))
+            .string();
     std::ofstream(file, std::ios::binary) << game.replay;
     const std::string pictures_file = file + ".pictures";
     const std::string replayed = RunTool(file, pictures_file);
@@ -191,7 +194,9 @@ TEST_F(ReplaysTest, ASessionRecordsWhatTheWindowDidAndReplaysToItsResult)
     EXPECT_EQ(demo.result.ships, -1);
     EXPECT_EQ(demo.result.frames, demo.frames.size());
 
-    const std::string file = (std::filesystem::temp_directory_path() / "wavedart_recorded_session.demo").string();
+    const std::string file =
+        (std::filesystem::temp_directory_path() / ("wavedart_recorded_session_" + std::to_string(getpid()) + ".demo"))
+            .string();
     std::ofstream(file, std::ios::binary) << SessionRecording();
     const std::string replayed = RunTool(file);
     EXPECT_NE(replayed.find("\n" + FormatDemoResult(demo.result) + "\n"), std::string::npos) << replayed;

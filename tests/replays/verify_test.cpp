@@ -3,6 +3,7 @@
 // file says that result, 1 when it says another or none, 2 for a file it
 // cannot read.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -31,7 +32,8 @@ protected:
     {
         const std::string path = (std::filesystem::temp_directory_path() /
                                   (std::string("wavedart_verify_") +
-                                   testing::UnitTest::GetInstance()->current_test_info()->name() + ".demo"))
+                                   testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
+                                   std::to_string(getpid()) + ".demo"))
                                      .string();
         std::ofstream(path, std::ios::binary) << text;
         return path;
