@@ -11,6 +11,10 @@
 #   profile's settings.txt when the game ends, and the next start shows them;
 # - scores kept: a game that makes the table, its initials typed, is in the
 #   profile's scores.txt at the next start, and its replay verifies;
+# - same replays: wavedart.exe --verify checks the replays made on Linux (the
+#   regression demos the game recorded and attract mode's) with the Linux
+#   build's result line, also under a file name outside ASCII, and prints
+#   --help and --version as on Linux;
 # - self-contained: it needs only DLLs that ship with Windows;
 # - sharp on scaled displays: its manifest declares it aware of each
 #   monitor's scale, so that Windows does not stretch its window.
@@ -64,11 +68,44 @@ for demo in tests/demos/*.demo; do
 done
 
 "$wine" "$win/tools/assetgen/assetgen.exe" "$out/data" >/dev/null
-if diff -r "$win/data" "$out/data" >/dev/null; then
+# The replays in the data are copied, not drawn.
+if diff -r -x replays "$win/data" "$out/data" >/dev/null; then
     ok "assetgen.exe draws the same files as on Linux"
 else
     fail "assetgen.exe draws other files than on Linux: diff -r $win/data $out/data"
 fi
+
+# The game's own output, with Windows' line ends taken off; its status.
+game_says() {
+    said=0
+    "$wine" "$win/wavedart.exe" "$@" >"$out/said.txt" 2>/dev/null </dev/null || said=$?
+    tr -d '\r' <"$out/said.txt"
+    return $said
+}
+for option in --help --version; do
+    if [ "$(game_says $option)" = "$("$native/wavedart" $option)" ]; then
+        ok "wavedart.exe $option prints what the Linux build prints"
+    else
+        fail "wavedart.exe $option"
+    fi
+done
+status=0
+"$wine" "$win/wavedart.exe" --no-such-option >/dev/null 2>&1 </dev/null || status=$?
+if [ "$status" -eq 2 ]; then ok "an unknown option ends with status 2"; else fail "an unknown option ended with $status"; fi
+mkdir -p "$out/replays"
+cp tests/demos/recorded_*.demo "$win/data/replays/attract.demo" "$out/replays/"
+cp tests/demos/recorded_game_medium.demo "$out/replays/répétition ü.demo"
+for replay in "$out"/replays/*.demo; do
+    name=$(basename "$replay")
+    linux=$("$native/wavedart" --verify "$replay" 2>/dev/null)
+    status=0
+    windows=$(LC_ALL=C.UTF-8 game_says --verify "$replay") || status=$?
+    if [ "$status" -eq 0 ] && [ -n "$windows" ] && [ "$windows" = "$linux" ]; then
+        ok "wavedart.exe --verify $name: $windows"
+    else
+        fail "wavedart.exe --verify $name gave \"$windows\" (status $status), Linux \"$linux\""
+    fi
+done
 
 windows_allowed=" advapi32.dll gdi32.dll imm32.dll kernel32.dll msvcrt.dll ole32.dll oleaut32.dll \
 setupapi.dll shell32.dll user32.dll version.dll winmm.dll "
