@@ -73,3 +73,13 @@ export async function waitForStoredFile(page, name) {
   }
   return null;
 }
+
+// The stored file once it says what it should; what it says by then.
+export async function waitForStoredText(page, name, pattern) {
+  let text = null;
+  for (let tries = 0; tries < 50 && !pattern.test(text ?? ""); ++tries) {
+    await sleep(200);
+    text = await storedFile(page, name);
+  }
+  return text ?? "";
+}

@@ -1,6 +1,7 @@
 // The player's profile in the page: a game that makes the table, initials
 // typed with keys, the entry still there after a reload and its replay
-// played from the table; and a browser that keeps nothing for the page.
+// played from the table; the options kept over a reload; and a browser that
+// keeps nothing for the page.
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
@@ -10,7 +11,7 @@ import {
   DATA_DIR, PICTURE_WIDTH, ROOT, changed, launch, likeMenuFile, pictureColour, readBmp, serve, shootCanvas,
   sleep, waitForMenu,
 } from "./browser.mjs";
-import { enterInitials, pageWithHook, press, waitForStoredFile } from "./profile.mjs";
+import { enterInitials, pageWithHook, press, waitForStoredFile, waitForStoredText } from "./profile.mjs";
 
 // A game on medium that the game recorded on Linux: it ends in 141 frames,
 // game over with 300 points, which makes an empty table.
@@ -22,6 +23,10 @@ const TABLE = "menuart/high_scores_screen.bmp";
 const GAME_OVER = "menuart/game_over_screen.bmp";
 const TABLE_ROW_FIRST_Y = 172;
 const TABLE_NOTE_Y = 264;
+const MAIN = "menuart/main_screen.bmp";
+const OPTIONS = "menuart/options_screen.bmp";
+// The middle of the sound volume's last cell, lit at 10 and dim at 9.
+const VOLUME_LAST_CELL = [516, 136];
 
 let server;
 let chromium;
@@ -130,6 +135,37 @@ test("a game that makes the table is kept with its initials and replay over a re
     assert.match(out, /^result level 1 score 300 ships -1 frames 141 finished no$/m);
     await page.close();
   });
+
+test("the options changed are kept over a reload", async () => {
+  const page = await openPage(server.url, async () => {}, true);
+  const openOptions = async () => {
+    assert.ok(await waitForMenu(page, MAIN) >= 0.9);
+    await press(page, "KeyO");
+    assert.ok(await waitForMenu(page, OPTIONS) >= 0.9);
+    await sleep(300);
+    return shootCanvas(page);
+  };
+  const first = await openOptions();
+  // The volume one step down, then vsync off.
+  await press(page, "ArrowLeft");
+  for (let i = 0; i < 3; ++i) await press(page, "ArrowDown");
+  await press(page, "Enter");
+  const kept = await waitForStoredText(page, "settings.txt", /^vsync = off$/m);
+  assert.match(kept, /^volume = 9$/m);
+  assert.match(kept, /^vsync = off$/m);
+  // Opened again, the screen chooses its first row, as after the reload.
+  await press(page, "Backspace");
+  const changedHere = await openOptions();
+
+  await page.reload({ waitUntil: "load" });
+  const afterReload = await openOptions();
+  await keepShot(page, "options-after-reload.png");
+  assert.notDeepEqual(pictureColour(afterReload, ...VOLUME_LAST_CELL), pictureColour(first, ...VOLUME_LAST_CELL));
+  assert.equal(changed(changedHere, afterReload), 0, "the values shown before the reload");
+  assert.deepEqual(page.said, []);
+  assert.deepEqual(page.problems, []);
+  await page.close();
+});
 
 const REFUSING = [
   ["has no IndexedDB", () => {
