@@ -64,7 +64,7 @@ serve-web: web
 
 test-web: web
 	cd tests/web && npm ci --no-audit --no-fund
-	cd tests/web && node --test --test-concurrency=1 page.test.mjs profile.test.mjs offline.test.mjs replay.test.mjs
+	cd tests/web && node --test --test-concurrency=1 page.test.mjs touch.test.mjs profile.test.mjs offline.test.mjs replay.test.mjs
 
 deps:
 	sh scripts/install-deps.sh play

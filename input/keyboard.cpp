@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "input/gamepad.h"
+#include "input/touch_keys.h"
 #include "platform/keyboard.h"
 
 unsigned char KeyState[256] = {};
@@ -45,6 +46,7 @@ int ReadKeyboard()
     } else {
         std::memset(KeyState, 0, sizeof KeyState);
     }
+    TakeTouchKeys(KeyState);
     ReadGamepadKeys(KeyState);
     return result;
 }
@@ -65,6 +67,7 @@ void SetScriptedKeys(const unsigned char* keys)
 void ReadDevices(DeviceInput* input)
 {
     if (!keyboard_device || !PlatformReadKeyboard(input->keys)) std::memset(input->keys, 0, sizeof input->keys);
+    AddTouchKeys(input->keys);
     input->pad_buttons = ReadGamepadButtons();
 }
 

@@ -25,7 +25,7 @@ echo "== checksums"
 echo "== zips"
 version=${deb##*/wavedart_}
 version=${version%%_*}
-for entry in windows-x64:wavedart.exe windows-x64:COPYING.txt windows-x64:data/PALDATA2.PAL web:index.html web:wavedart.wasm \
+for entry in windows-x64:wavedart.exe windows-x64:COPYING.txt windows-x64:data/PALDATA2.PAL web:index.html web:touch.js web:wavedart.wasm \
     web:COPYING.txt web:service-worker.js web:manifest.webmanifest; do
     zip="$out/wavedart-$version-${entry%%:*}.zip"
     cmake -E tar tf "$zip" | grep -qx "${entry#*:}" || fail "${entry#*:} is not in $zip"

@@ -15,5 +15,5 @@ count() {
 }
 
 tests=$(count tests)
-code=$(count app graphics input sound game platform profile added_screens high_scores options replays command_line session tools bench)
+code=$(count app graphics input sound game platform profile added_screens high_scores options replays command_line session touch tools bench)
 echo "tests $tests, code $code: $((100 * tests / code))%"

@@ -1,22 +1,29 @@
 // The five full-screen pictures. Each one shows the river at dusk behind
 // the game's name and exactly the keys that screen answers to.
 #include <algorithm>
+#include <cstddef>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "app/menu_entries.h"
 #include "tools/assetgen/art.h"
 #include "tools/assetgen/menu_parts.h"
+
+namespace {
+
+void DrawMenuList(Canvas& c, const MenuList& list) {
+    Box(c, list.box_left, list.box_top, list.box_width, list.box_height);
+    for (const MenuEntry& entry : list.entries) Option(c, entry.x, entry.y, entry.key_width, entry.key, entry.label);
+}
+
+}  // namespace
 
 Canvas DrawMainScreen() {
     Canvas c = Backdrop(1344, 0.42);
     Title(c, W / 2, 40, 10);
     DrawCentred(c, W / 2, 150, "FLY THE RIVER  -  SINK THE FLEET  -  BRING DOWN THE BRIDGES", kGold);
-    Box(c, 170, 184, 300, 206);
-    Option(c, 200, 198, 30, "N", "NEW GAME");
-    Option(c, 200, 236, 30, "I", "INSTRUCTIONS");
-    Option(c, 200, 274, 30, "H", "HIGH SCORES");
-    Option(c, 200, 312, 30, "O", "OPTIONS");
-    Option(c, 200, 350, 48, "ESC", "QUIT");
+    DrawMenuList(c, MAIN_MENU_LIST);
     std::vector<Canvas> craft = DrawCraftFrames();
     Blit(c, craft[1], 300, 400);
     Blit(c, DrawEnemyFrames(0)[1], 70, 250);
@@ -29,14 +36,14 @@ Canvas DrawNewGameScreen() {
     Canvas c = Backdrop(2304, 0.42);
     Title(c, W / 2, 22, 7);
     DrawCentred(c, W / 2, 108, "CHOOSE YOUR DIFFICULTY", kBig);
-    Box(c, 110, 150, 420, 226);
-    Option(c, 140, 168, 30, "E", "EASY");
-    DrawString(c, 188, 200, "cruise as slowly as you like", kText);
-    Option(c, 140, 236, 30, "M", "MEDIUM");
-    DrawString(c, 188, 268, "a quicker river, faster refuelling", kText);
-    Option(c, 140, 304, 30, "D", "HARD");
-    DrawString(c, 188, 336, "never slow, the fastest refuelling", kText);
-    BackHint(c, 420, "BACK TO THE MAIN MENU");
+    DrawMenuList(c, NEW_GAME_LIST);
+    const char* notes[] = {"cruise as slowly as you like", "a quicker river, faster refuelling",
+                           "never slow, the fastest refuelling"};
+    for (std::size_t i = 0; i < std::size(notes); ++i) {
+        const MenuEntry& entry = NEW_GAME_ENTRIES[i];
+        DrawString(c, entry.x + 48, entry.y + 32, notes[i], kText);
+    }
+    BackHint(c, BACK_HINT_Y, "BACK TO THE MAIN MENU");
     return c;
 }
 
@@ -135,7 +142,7 @@ Canvas EndScreen(int map_y, const std::string& headline, Ramp ramp, const std::s
     DrawCentred(c, W / 2, 304, "FINAL SCORE", kGold);
     FillRect(c, 300, 332, 96, 32, RAMP_NAVY.Shade(0));
     FillRect(c, 300, 332, 96, 1, RAMP_STEEL.Shade(3));
-    BackHint(c, 420, "MAIN MENU");
+    BackHint(c, BACK_HINT_Y, "MAIN MENU");
     return c;
 }
 
