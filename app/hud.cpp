@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/back_hold_bar.h"
 #include "app/game_state.h"
 #include "game/craft.h"
 #include "graphics/bitmap.h"
@@ -67,7 +68,9 @@ int DrawHud()
     DrawText(text_buffer, 470, TEXT_Y, WHITE, back_surface);
 
     std::snprintf(text_buffer, sizeof text_buffer, "LEVEL  %d", level + 1);
-    return DrawText(text_buffer, 550, TEXT_Y, WHITE, back_surface);
+    const int drawn = DrawText(text_buffer, 550, TEXT_Y, WHITE, back_surface);
+    DrawBackHoldBar();
+    return drawn;
 }
 
 int UnloadHud()

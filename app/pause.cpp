@@ -1,12 +1,15 @@
 #include "app/pause.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 
 #include "app/game_state.h"
 #include "graphics/display.h"
 #include "graphics/text_log.h"
+#include "input/bindings.h"
+#include "input/control_names.h"
 #include "input/gamepad.h"
 #include "input/keyboard.h"
 #include "platform/audio.h"
@@ -22,17 +25,17 @@ constexpr int PAUSE_KEYS[] = {DIK_P, DIK_UP, DIK_DOWN, DIK_LEFT, DIK_RIGHT};
 constexpr unsigned P_KEY_BIT = 1;
 constexpr unsigned ARROW_KEY_BITS = 0x1E;
 
-// What the screen says for each kind of pause, indexed by play_paused: the
-// presses that end it, Start and the d-pad or stick being P and the arrows.
+// What the screen says for each kind of pause, indexed by play_paused, and
+// whether the keys that fly the craft end it too, beside the pause's own.
 struct PauseText {
     const char* title;
-    const char* hint;
+    bool flying_keys_go_on;
 };
 constexpr PauseText PAUSE_TEXTS[] = {
-    {"", ""},
-    {"PAUSED", "Press P or Start to go on"},
-    {"PAUSED", "Press P, Start or an arrow to go on"},
-    {"PAUSED: PAD UNPLUGGED", "Press P, Start or an arrow to go on"},
+    {"", false},
+    {"PAUSED", false},
+    {"PAUSED", true},
+    {"PAUSED: PAD UNPLUGGED", true},
 };
 constexpr int CHAR_WIDTH = 8;
 constexpr int CHAR_HEIGHT = 16;
@@ -56,6 +59,24 @@ unsigned TakePresses()
     return pressed;
 }
 
+// The presses that end the pause, by the keys and buttons bound now: "Press
+// P or Start to go on" as the game comes.
+void FormatPauseHint(const PauseText& text, char* hint, int size)
+{
+    const char* key = KeyName(bindings[ACTION_PAUSE].key);
+    const char* button = ButtonName(bindings[ACTION_PAUSE].button);
+    if (!text.flying_keys_go_on) {
+        std::snprintf(hint, static_cast<size_t>(size), "Press %s or %s to go on", key, button);
+        return;
+    }
+    bool arrows = true;
+    for (int action : {ACTION_STEER_LEFT, ACTION_STEER_RIGHT, ACTION_FASTER, ACTION_SLOWER}) {
+        arrows = arrows && bindings[action].key == DEFAULT_BINDINGS[action].key;
+    }
+    std::snprintf(hint, static_cast<size_t>(size), "Press %s, %s or %s to go on", key, button,
+                  arrows ? "an arrow" : "a steering key");
+}
+
 // White, with a dark shadow one pixel down and right so that it reads over
 // the banks, the water and the actors alike.
 void DrawCentredLine(const char* text, int y)
@@ -71,8 +92,10 @@ void StartPause(int reason)
     PlatformPauseAudio(1);
     // The back surface still holds the last frame of play.
     const int title_y = (screen_height - CHAR_HEIGHT) / 2;
+    char hint[80];
+    FormatPauseHint(PAUSE_TEXTS[reason], hint, sizeof hint);
     DrawCentredLine(PAUSE_TEXTS[reason].title, title_y);
-    DrawCentredLine(PAUSE_TEXTS[reason].hint, title_y + LINE_HEIGHT);
+    DrawCentredLine(hint, title_y + LINE_HEIGHT);
     PresentFrame();
 }
 

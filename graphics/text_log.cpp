@@ -11,7 +11,8 @@ namespace {
 
 constexpr int LOG_LINE_SIZE = 80;
 
-// The palette entry nearest to the colour, the first of equals.
+}  // namespace
+
 int NearestPaletteIndex(uint32_t colour)
 {
     const int red = static_cast<int>(colour & 0xFF);
@@ -31,8 +32,6 @@ int NearestPaletteIndex(uint32_t colour)
     }
     return best;
 }
-
-}  // namespace
 
 int DrawText(const char* text, int x, int y, uint32_t colour, PlatformSurface* surface)
 {

@@ -13,6 +13,9 @@ extern std::FILE* log_file;
 // in the palette installed now. Only the glyphs are drawn. 0 when the
 // surface is locked or null.
 int DrawText(const char* text, int x, int y, uint32_t colour, PlatformSurface* surface);
+// The entry of the palette installed now nearest to colour (0x00BBGGRR), the
+// first of equals.
+int NearestPaletteIndex(uint32_t colour);
 // printf-style line into an 80-character buffer, written and flushed.
 // 0 when the format is null or no stream is open.
 int LogMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -2,7 +2,9 @@
 
 #include "app/extensions.h"
 #include "app/game_state.h"
+#include "input/bindings.h"
 #include "input/key_codes.h"
+#include "platform/clock.h"
 
 namespace {
 
@@ -15,11 +17,13 @@ struct ButtonKey {
     int key;
 };
 
-constexpr ButtonKey EVERY_SCREEN[] = {
+constexpr ButtonKey ARROWS[] = {
     {GAMEPAD_DPAD_UP, DIK_UP},
     {GAMEPAD_DPAD_DOWN, DIK_DOWN},
     {GAMEPAD_DPAD_LEFT, DIK_LEFT},
     {GAMEPAD_DPAD_RIGHT, DIK_RIGHT},
+};
+constexpr ButtonKey EVERY_MENU[] = {
     {GAMEPAD_B, DIK_BACK},
 };
 constexpr ButtonKey MAIN_MENU[] = {
@@ -64,6 +68,27 @@ unsigned StickButtons(int x, int y)
     return buttons;
 }
 
+// When the pad's back went down in play, while it is held there.
+bool back_held = false;
+uint32_t back_down_at = 0;
+
+// The pad's back, bound to back to menu, leaves play only once held for
+// PAD_BACK_HOLD_MS, so that a stray press does not end the game.
+void FollowBackHold(bool held, unsigned char* keys)
+{
+    if (!held) {
+        back_held = false;
+        pad_back_held_ms = 0;
+        return;
+    }
+    const uint32_t now = PlatformGetTicks();
+    if (!back_held) back_down_at = now;
+    back_held = true;
+    const uint32_t ms = now - back_down_at;
+    pad_back_held_ms = ms < PAD_BACK_HOLD_MS ? static_cast<int>(ms) : PAD_BACK_HOLD_MS;
+    if (pad_back_held_ms >= PAD_BACK_HOLD_MS) keys[DIK_BACK] = KEY_DOWN;
+}
+
 // The screen of the last read and the buttons held then.
 int last_state = STATE_MAIN_MENU;
 unsigned last_buttons = 0;
@@ -74,11 +99,19 @@ int pads_plugged = 0;
 }  // namespace
 
 int gamepad_unplugged = 0;
+int pad_back_held_ms = 0;
 
 void GamepadToKeys(const PlatformGamepad& pad, int state, unsigned char* keys)
 {
-    const unsigned buttons = pad.buttons | StickButtons(pad.stick_x, pad.stick_y);
-    AddKeys(EVERY_SCREEN, buttons, keys);
+    const unsigned stick = StickButtons(pad.stick_x, pad.stick_y);
+    if (state == STATE_PLAYING) {
+        AddKeys(ARROWS, stick, keys);
+        AddBoundButtons(pad.buttons, keys);
+        return;
+    }
+    const unsigned buttons = pad.buttons | stick;
+    AddKeys(ARROWS, buttons, keys);
+    AddKeys(EVERY_MENU, buttons, keys);
     if (state == STATE_MAIN_MENU) {
         AddKeys(MAIN_MENU, buttons, keys);
     } else if (state == STATE_NEW_GAME_MENU) {
@@ -109,4 +142,5 @@ void ReadGamepadKeys(unsigned char* keys)
     last_buttons = pad.buttons;
     pad.buttons &= ~carried_over;
     GamepadToKeys(pad, game_state, keys);
+    FollowBackHold(game_state == STATE_PLAYING && (pad.buttons & bindings[ACTION_BACK].button), keys);
 }

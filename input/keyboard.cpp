@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "app/game_state.h"
+#include "input/bindings.h"
 #include "input/gamepad.h"
 #include "input/touch_keys.h"
 #include "platform/keyboard.h"
@@ -43,6 +45,7 @@ int ReadKeyboard()
     int result = 0;
     if (keyboard_device) {
         result = PlatformReadKeyboard(KeyState);
+        if (game_state == STATE_PLAYING) ApplyKeyBindings(KeyState);
     } else {
         std::memset(KeyState, 0, sizeof KeyState);
     }

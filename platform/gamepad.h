@@ -12,10 +12,19 @@ constexpr unsigned GAMEPAD_DPAD_UP = 1u << 6;
 constexpr unsigned GAMEPAD_DPAD_DOWN = 1u << 7;
 constexpr unsigned GAMEPAD_DPAD_LEFT = 1u << 8;
 constexpr unsigned GAMEPAD_DPAD_RIGHT = 1u << 9;
+constexpr unsigned GAMEPAD_LEFT_SHOULDER = 1u << 10;
+constexpr unsigned GAMEPAD_RIGHT_SHOULDER = 1u << 11;
+// A trigger counts as a button once pulled beyond GAMEPAD_TRIGGER_PULLED.
+constexpr unsigned GAMEPAD_LEFT_TRIGGER = 1u << 12;
+constexpr unsigned GAMEPAD_RIGHT_TRIGGER = 1u << 13;
+constexpr unsigned GAMEPAD_LEFT_STICK = 1u << 14;
+constexpr unsigned GAMEPAD_RIGHT_STICK = 1u << 15;
 
 // A stick axis runs from −32768 to 32767; negative is left or up.
 constexpr int GAMEPAD_AXIS_MIN = -32768;
 constexpr int GAMEPAD_AXIS_MAX = 32767;
+// A trigger runs from 0 (let go) to GAMEPAD_AXIS_MAX.
+constexpr int GAMEPAD_TRIGGER_PULLED = 16384;
 
 struct PlatformGamepad {
     // The buttons held on any pad.

@@ -30,6 +30,20 @@ constexpr ButtonBit BUTTON_BITS[] = {
     {SDL_CONTROLLER_BUTTON_DPAD_DOWN, GAMEPAD_DPAD_DOWN},
     {SDL_CONTROLLER_BUTTON_DPAD_LEFT, GAMEPAD_DPAD_LEFT},
     {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, GAMEPAD_DPAD_RIGHT},
+    {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, GAMEPAD_LEFT_SHOULDER},
+    {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, GAMEPAD_RIGHT_SHOULDER},
+    {SDL_CONTROLLER_BUTTON_LEFTSTICK, GAMEPAD_LEFT_STICK},
+    {SDL_CONTROLLER_BUTTON_RIGHTSTICK, GAMEPAD_RIGHT_STICK},
+};
+
+struct TriggerBit {
+    SDL_GameControllerAxis axis;
+    unsigned bit;
+};
+
+constexpr TriggerBit TRIGGER_BITS[] = {
+    {SDL_CONTROLLER_AXIS_TRIGGERLEFT, GAMEPAD_LEFT_TRIGGER},
+    {SDL_CONTROLLER_AXIS_TRIGGERRIGHT, GAMEPAD_RIGHT_TRIGGER},
 };
 
 bool IsOpen(SDL_JoystickID id)
@@ -97,6 +111,9 @@ int PlatformReadGamepad(PlatformGamepad* snapshot)
         plugged += 1;
         for (const ButtonBit& b : BUTTON_BITS) {
             if (SDL_GameControllerGetButton(pad, b.button)) snapshot->buttons |= b.bit;
+        }
+        for (const TriggerBit& t : TRIGGER_BITS) {
+            if (SDL_GameControllerGetAxis(pad, t.axis) > GAMEPAD_TRIGGER_PULLED) snapshot->buttons |= t.bit;
         }
         snapshot->stick_x =
             Furthest(snapshot->stick_x, SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTX));

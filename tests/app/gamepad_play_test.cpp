@@ -2,8 +2,10 @@
 // menu through play and back.
 #include <gtest/gtest.h>
 
+#include "app/frame_clock.h"
 #include "app/pause.h"
 #include "app_fixture.h"
+#include "input/bindings.h"
 #include "input/gamepad.h"
 #include "platform/headless/headless.h"
 #include "platform/window.h"
@@ -40,6 +42,15 @@ protected:
         for (unsigned buttons : presses) Pad(buttons);
         ASSERT_EQ(game_state, STATE_PLAYING);
     }
+
+    // Holds the buttons until play is left, or for at most two seconds;
+    // returns the milliseconds they were held.
+    static uint32_t HoldUntilPlayIsLeft(unsigned buttons)
+    {
+        const uint32_t start = HeadlessGetTicks();
+        while (game_state == STATE_PLAYING && HeadlessGetTicks() - start < 2000) Pad(buttons);
+        return HeadlessGetTicks() - start;
+    }
 };
 
 }  // namespace
@@ -58,10 +69,41 @@ TEST_F(GamepadPlayTest, EveryDifficultyPlayedAndLeftWithThePadAlone)
         EXPECT_EQ(player_dx, -PLAYER_STEP);
         Pad(0, GAMEPAD_AXIS_MAX, 0);
         EXPECT_EQ(player_dx, PLAYER_STEP);
-        Pad(GAMEPAD_B);
+        HoldUntilPlayIsLeft(GAMEPAD_B);
         EXPECT_EQ(game_state, STATE_MAIN_MENU);
         Pad(0);
     }
+}
+
+TEST_F(GamepadPlayTest, BackLeavesPlayOnlyOnceHeldForASecondAndShowsHowLongItWasHeld)
+{
+    StartGame(GAMEPAD_X);
+    Pad(GAMEPAD_B);
+    const uint32_t pressed = HeadlessGetTicks();
+    int last_shown = pad_back_held_ms;
+    while (HeadlessGetTicks() - pressed < 900) {
+        Pad(GAMEPAD_B);
+        EXPECT_GT(pad_back_held_ms, last_shown);
+        last_shown = pad_back_held_ms;
+    }
+    Pad(0);
+    EXPECT_EQ(game_state, STATE_PLAYING) << "let go before the second was up";
+    EXPECT_EQ(pad_back_held_ms, 0);
+
+    const uint32_t held = HoldUntilPlayIsLeft(GAMEPAD_B);
+    EXPECT_EQ(game_state, STATE_MAIN_MENU);
+    EXPECT_GE(held, static_cast<uint32_t>(PAD_BACK_HOLD_MS));
+    EXPECT_LT(held, static_cast<uint32_t>(PAD_BACK_HOLD_MS + 2 * FRAME_PERIOD_MS));
+}
+
+TEST_F(GamepadPlayTest, BackBoundToAnotherButtonIsHeldThereAndBNoLongerLeaves)
+{
+    BindButton(ACTION_BACK, GAMEPAD_Y);
+    StartGame(GAMEPAD_X);
+    EXPECT_GE(HoldUntilPlayIsLeft(GAMEPAD_B), 2000u);
+    EXPECT_EQ(game_state, STATE_PLAYING);
+    HoldUntilPlayIsLeft(GAMEPAD_Y);
+    EXPECT_EQ(game_state, STATE_MAIN_MENU);
 }
 
 TEST_F(GamepadPlayTest, ButtonHeldIntoTheNextScreenActsThereOnlyOncePressedAgain)
@@ -73,7 +115,8 @@ TEST_F(GamepadPlayTest, ButtonHeldIntoTheNextScreenActsThereOnlyOncePressedAgain
     Pad(0);
     Pad(GAMEPAD_A);
     EXPECT_EQ(fire_cooldown, 0);
-    Pad(GAMEPAD_BACK);
+    BindButton(ACTION_BACK, GAMEPAD_BACK);
+    HoldUntilPlayIsLeft(GAMEPAD_BACK);
     Pad(GAMEPAD_BACK);
     EXPECT_EQ(game_state, STATE_MAIN_MENU) << "the Back that left play does not quit";
     Pad(0);
