@@ -58,6 +58,7 @@ void ApplyKeyBindings(unsigned char* keys)
 {
     unsigned char bound[ACTION_COUNT];
     for (int action = 0; action < ACTION_COUNT; ++action) bound[action] = keys[bindings[action].key];
+    for (int action = 0; action < ACTION_COUNT; ++action) keys[bindings[action].key] = 0;
     for (int action = 0; action < ACTION_COUNT; ++action) {
         keys[ACTION_KEYS[action]] = bound[action] ? KEY_DOWN : 0;
     }

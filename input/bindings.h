@@ -38,7 +38,9 @@ int BindKey(int action, int key);
 int BindButton(int action, unsigned button);
 
 // A keyboard snapshot made into play's: each action's key code is held
-// exactly when its bound key is; every other code stays as it is.
+// exactly when its bound key is, and a bound key reads as its action alone,
+// so that what play records is the same whatever is bound. Every other code
+// stays as it is.
 void ApplyKeyBindings(unsigned char* keys);
 // Sets the key codes of the actions whose bound buttons are among buttons,
 // but for the pad's back, which must be held (see gamepad.h).
