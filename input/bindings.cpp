@@ -1,16 +1,8 @@
 #include "input/bindings.h"
 
 #include "input/control_names.h"
-#include "input/key_codes.h"
-#include "platform/gamepad.h"
 
 const int ACTION_KEYS[ACTION_COUNT] = {DIK_LEFT, DIK_RIGHT, DIK_UP, DIK_DOWN, DIK_SPACE, DIK_P, DIK_BACK};
-
-const Binding DEFAULT_BINDINGS[ACTION_COUNT] = {
-    {DIK_LEFT, GAMEPAD_DPAD_LEFT}, {DIK_RIGHT, GAMEPAD_DPAD_RIGHT}, {DIK_UP, GAMEPAD_DPAD_UP},
-    {DIK_DOWN, GAMEPAD_DPAD_DOWN}, {DIK_SPACE, GAMEPAD_A},          {DIK_P, GAMEPAD_START},
-    {DIK_BACK, GAMEPAD_B},
-};
 
 Binding bindings[ACTION_COUNT] = {
     DEFAULT_BINDINGS[0], DEFAULT_BINDINGS[1], DEFAULT_BINDINGS[2], DEFAULT_BINDINGS[3],

@@ -8,6 +8,9 @@
 // the menus, or back out of them, away from the player.
 #pragma once
 
+#include "input/key_codes.h"
+#include "platform/gamepad.h"
+
 constexpr int ACTION_STEER_LEFT = 0;
 constexpr int ACTION_STEER_RIGHT = 1;
 constexpr int ACTION_FASTER = 2;
@@ -28,7 +31,11 @@ struct Binding {
 
 extern Binding bindings[ACTION_COUNT];
 // The arrows, Space, P and Backspace; the d-pad, A, Start and B.
-extern const Binding DEFAULT_BINDINGS[ACTION_COUNT];
+constexpr Binding DEFAULT_BINDINGS[ACTION_COUNT] = {
+    {DIK_LEFT, GAMEPAD_DPAD_LEFT}, {DIK_RIGHT, GAMEPAD_DPAD_RIGHT}, {DIK_UP, GAMEPAD_DPAD_UP},
+    {DIK_DOWN, GAMEPAD_DPAD_DOWN}, {DIK_SPACE, GAMEPAD_A},          {DIK_P, GAMEPAD_START},
+    {DIK_BACK, GAMEPAD_B},
+};
 
 void ResetBindings();
 // Binds the key to the action. The action that had it, if any, takes the

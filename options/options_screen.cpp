@@ -34,7 +34,7 @@ bool ControlsInstalled()
 
 int SettingRows()
 {
-    return static_cast<int>(SettingTable().size());
+    return static_cast<int>(OptionsScreenSettings().size());
 }
 
 int RowCount()

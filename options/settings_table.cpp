@@ -1,8 +1,11 @@
 #include "options/settings_table.h"
 
+#include <cctype>
 #include <charconv>
 
 #include "app/pause.h"
+#include "input/bindings.h"
+#include "input/control_names.h"
 #include "platform/audio.h"
 #include "platform/video.h"
 
@@ -67,21 +70,81 @@ constexpr SettingDef Choice(const char* key, const char* label, std::span<const 
     return {key, label, SETTING_CHOICE, 0, static_cast<int>(choices.size()) - 1, choices, default_value, false, apply};
 }
 
+// A binding taken from the file swaps with the action that had the key or
+// button, so every action keeps one of each whatever the file says.
+template <int action>
+void ApplyKey(int key)
+{
+    BindKey(action, key);
+}
+
+template <int action>
+void ApplyButton(int button)
+{
+    BindButton(action, static_cast<unsigned>(button));
+}
+
+template <int action>
+constexpr SettingDef Key(const char* key, const char* label)
+{
+    return {key, label, SETTING_KEY, 0, 0, {}, DEFAULT_BINDINGS[action].key, false, ApplyKey<action>};
+}
+
+template <int action>
+constexpr SettingDef Button(const char* key, const char* label)
+{
+    return {key,   label, SETTING_BUTTON, 0, 0, {}, static_cast<int>(DEFAULT_BINDINGS[action].button),
+            false, ApplyButton<action>};
+}
+
 constexpr SettingDef SETTINGS[] = {
     Range("volume", "Sound volume", 0, 10, 10, true, ApplyVolume),
     Choice("display", "Display", DISPLAY_CHOICES, 1, ApplyDisplay),
     Choice("scaling", "Scaling", SCALING_CHOICES, PLATFORM_SCALING_SHARP, ApplyScaling),
     Choice("vsync", "Vsync", ON_OFF, 1, ApplyVsync),
     Choice("pause_on_focus_loss", "Pause when the window loses focus", ON_OFF, 1, ApplyFocusPause),
+    Key<ACTION_STEER_LEFT>("key_steer_left", "Key to steer left"),
+    Key<ACTION_STEER_RIGHT>("key_steer_right", "Key to steer right"),
+    Key<ACTION_FASTER>("key_faster", "Key to fly faster"),
+    Key<ACTION_SLOWER>("key_slower", "Key to fly slower"),
+    Key<ACTION_FIRE>("key_fire", "Key to fire"),
+    Key<ACTION_PAUSE>("key_pause", "Key to pause"),
+    Key<ACTION_BACK>("key_back", "Key back to the menu"),
+    Button<ACTION_STEER_LEFT>("button_steer_left", "Pad button to steer left"),
+    Button<ACTION_STEER_RIGHT>("button_steer_right", "Pad button to steer right"),
+    Button<ACTION_FASTER>("button_faster", "Pad button to fly faster"),
+    Button<ACTION_SLOWER>("button_slower", "Pad button to fly slower"),
+    Button<ACTION_FIRE>("button_fire", "Pad button to fire"),
+    Button<ACTION_PAUSE>("button_pause", "Pad button to pause"),
+    Button<ACTION_BACK>("button_back", "Pad button back to the menu, held for a second"),
 };
 
+constexpr int OPTIONS_SCREEN_SETTINGS = 5;
+constexpr int FIRST_KEY_SETTING = OPTIONS_SCREEN_SETTINGS;
+constexpr int FIRST_BUTTON_SETTING = FIRST_KEY_SETTING + ACTION_COUNT;
+
 static_assert(std::size(VOLUME_PERCENT) == SETTINGS[0].high + 1, "a percentage for every volume");
+static_assert(SETTINGS[OPTIONS_SCREEN_SETTINGS - 1].kind == SETTING_CHOICE &&
+                  SETTINGS[FIRST_KEY_SETTING].kind == SETTING_KEY &&
+                  SETTINGS[FIRST_BUTTON_SETTING].kind == SETTING_BUTTON &&
+                  std::size(SETTINGS) == FIRST_BUTTON_SETTING + ACTION_COUNT,
+              "the Options screen's settings, then a key and a button for every action in its order");
 
 }  // namespace
 
 std::span<const SettingDef> SettingTable()
 {
     return SETTINGS;
+}
+
+std::span<const SettingDef> OptionsScreenSettings()
+{
+    return SettingTable().first(OPTIONS_SCREEN_SETTINGS);
+}
+
+int BindingSettingIndex(SettingKind kind, int action)
+{
+    return (kind == SETTING_KEY ? FIRST_KEY_SETTING : FIRST_BUTTON_SETTING) + action;
 }
 
 int FindSettingIndex(const std::string& key)
@@ -95,17 +158,26 @@ int FindSettingIndex(const std::string& key)
 std::string SettingText(const SettingDef& setting, int value)
 {
     if (setting.kind == SETTING_CHOICE) return setting.choices[static_cast<std::size_t>(value)].word;
+    if (setting.kind == SETTING_KEY) return KeyName(value);
+    if (setting.kind == SETTING_BUTTON) return ButtonName(static_cast<unsigned>(value));
     return std::to_string(value);
 }
 
 std::string SettingShown(const SettingDef& setting, int value)
 {
     if (setting.kind == SETTING_CHOICE) return setting.choices[static_cast<std::size_t>(value)].shown;
+    if (setting.kind == SETTING_KEY || setting.kind == SETTING_BUTTON) {
+        std::string name = SettingText(setting, value);
+        for (char& letter : name) letter = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+        return name;
+    }
     return std::to_string(value);
 }
 
 std::string SettingValuesText(const SettingDef& setting)
 {
+    if (setting.kind == SETTING_KEY) return "a key's name, as the Controls screen shows it";
+    if (setting.kind == SETTING_BUTTON) return "a pad button's name, as the Controls screen shows it";
     if (setting.kind == SETTING_RANGE) return std::to_string(setting.low) + " to " + std::to_string(setting.high);
     std::string text;
     for (std::size_t i = 0; i < setting.choices.size(); ++i) {
@@ -117,6 +189,13 @@ std::string SettingValuesText(const SettingDef& setting)
 
 bool ParseSettingText(const SettingDef& setting, const std::string& text, int* value)
 {
+    if (setting.kind == SETTING_KEY || setting.kind == SETTING_BUTTON) {
+        const int named = setting.kind == SETTING_KEY ? KeyFromName(text.c_str())
+                                                      : static_cast<int>(ButtonFromName(text.c_str()));
+        if (named == 0) return false;
+        *value = named;
+        return true;
+    }
     if (setting.kind == SETTING_CHOICE) {
         for (std::size_t i = 0; i < setting.choices.size(); ++i) {
             if (text == setting.choices[i].word) {

@@ -6,8 +6,10 @@
 //
 // Every value is a whole number. A range is its numbers from low to high; a
 // choice is an index into its list of named values, on and off being a
-// choice of two. A key or button binding is meant as one more kind: a value
-// named by the input layer, and set on its screen by the next press.
+// choice of two. A key or a pad button bound to one of play's actions is a
+// key code or a button bit that the input layer names; the Controls screen
+// sets them, by the next press, and they follow the Options screen's rows at
+// the end of the table.
 #pragma once
 
 #include <span>
@@ -16,6 +18,8 @@
 enum SettingKind {
     SETTING_RANGE,
     SETTING_CHOICE,
+    SETTING_KEY,
+    SETTING_BUTTON,
 };
 
 struct SettingChoice {
@@ -42,6 +46,12 @@ struct SettingDef {
 };
 
 std::span<const SettingDef> SettingTable();
+// The table's first rows, those the Options screen shows: every one but the
+// bindings.
+std::span<const SettingDef> OptionsScreenSettings();
+// The index of the table's key (SETTING_KEY) or button binding of an action
+// of input/bindings.h.
+int BindingSettingIndex(SettingKind kind, int action);
 // The index of the setting with that key in the table, or -1.
 int FindSettingIndex(const std::string& key);
 
@@ -52,8 +62,8 @@ std::string SettingShown(const SettingDef& setting, int value);
 // The values the setting takes, for the player to read: "0 to 10",
 // "window or fullscreen".
 std::string SettingValuesText(const SettingDef& setting);
-// Reads a value as the file writes it; false when it is none of the
-// setting's values.
+// Reads a value as the file writes it (a binding's name in any case);
+// false when it is none of the setting's values.
 bool ParseSettingText(const SettingDef& setting, const std::string& text, int* value);
 // The value one step up (+1) or down (-1): a range stops at its ends, a
 // choice goes round its list.

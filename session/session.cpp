@@ -8,6 +8,7 @@
 #include "app/extensions.h"
 #include "app/shell.h"
 #include "command_line/options.h"
+#include "options/controls_screen.h"
 #include "options/options_screen.h"
 #include "options/player_settings.h"
 #include "platform/console.h"
@@ -75,6 +76,7 @@ int PlayGame(const CommandLine& line)
     LoadPlayerSettings(&SessionProfile());
     for (const SettingForRun& run : line.settings) ChooseSettingForRun(run.setting, run.value);
     InstallOptions();
+    InstallControls();
     ConnectHighScores();
     app_extensions.before_frame = ReplaysBeforeFrame;
     app_extensions.after_frame = ReplaysAfterFrame;
@@ -86,6 +88,7 @@ int PlayGame(const CommandLine& line)
         std::fprintf(stderr, "wavedart: %s: %s\n", AS_PLAYER_ENV, error.c_str());
     }
     const int status = WinMain();
+    UninstallControls();
     UninstallOptions();
     ForgetPlayerSettings();
     CloseSessionProfile();

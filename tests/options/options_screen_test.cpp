@@ -103,7 +103,7 @@ TEST_F(OptionsScreenTest, OOnTheMainMenuShowsARowForEverySettingInTheTablesOrder
     Frame({DIK_O});
     ASSERT_EQ(game_state, STATE_OPTIONS);
     Frame();
-    const auto table = SettingTable();
+    const auto table = OptionsScreenSettings();
     ASSERT_LE(table.size() + 1, static_cast<std::size_t>(OPTIONS_ROWS)) << "every row fits the box";
     for (std::size_t row = 0; row < table.size(); ++row) {
         const SettingDef& setting = table[row];
@@ -158,7 +158,7 @@ TEST_F(OptionsScreenTest, TheControlsRowOpensItsScreenOnceInstalled)
 {
     app_extensions.screens[STATE_CONTROLS - STATE_EXTRA_FIRST] = RunControls;
     Tap(DIK_O);
-    const int controls_row = static_cast<int>(SettingTable().size());
+    const int controls_row = static_cast<int>(OptionsScreenSettings().size());
     EXPECT_TRUE(ShowsText("CONTROLS", OPTIONS_LABEL_X, RowY(controls_row), IsWhite));
     Tap(DIK_UP);
     EXPECT_TRUE(ShowsText("CONTROLS", OPTIONS_LABEL_X, RowY(controls_row), IsGold)) << "up from the top goes round";

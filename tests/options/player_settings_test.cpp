@@ -106,7 +106,10 @@ TEST_F(PlayerSettingsTest, AChangeTakesEffectAndIsReadBackAtTheNextStart)
     EXPECT_EQ(Kept(),
               "wavedart-settings 1\nvolume = 0\ndisplay = fullscreen\nscaling = fill\nvsync = on\n"
               "pause_on_focus_loss = off\n"
-              "newer_setting = 3\nend\n");
+              "key_steer_left = Left\nkey_steer_right = Right\nkey_faster = Up\nkey_slower = Down\n"
+              "key_fire = Space\nkey_pause = P\nkey_back = Backspace\nbutton_steer_left = D-pad left\n"
+              "button_steer_right = D-pad right\nbutton_faster = D-pad up\nbutton_slower = D-pad down\n"
+              "button_fire = A\nbutton_pause = Start\nbutton_back = B\nnewer_setting = 3\nend\n");
 
     ForgetPlayerSettings();
     ChangeSetting(Index("volume"), 10);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "command_line/options.h"
+#include "input/bindings.h"
 #include "options/settings_table.h"
 
 namespace {
@@ -21,6 +22,8 @@ void Ignore(int) {}
 const SettingDef RANGE{"level", "Level", SETTING_RANGE, 2, 12, {}, 5, false, Ignore};
 const SettingDef CHOICE{"size", "Size", SETTING_CHOICE, 0, 2, THREE, 1, false, Ignore};
 const SettingDef SWITCH{"sharp", "Sharp", SETTING_CHOICE, 0, 1, ON_OFF, 1, false, Ignore};
+const SettingDef KEY{"key_jump", "Key to jump", SETTING_KEY, 0, 0, {}, DIK_SPACE, false, Ignore};
+const SettingDef BUTTON{"button_jump", "Pad button to jump", SETTING_BUTTON, 0, 0, {}, GAMEPAD_A, false, Ignore};
 
 }  // namespace
 
@@ -28,6 +31,12 @@ TEST(SettingsTable, EveryValueOfEverySettingReadsBackAsWritten)
 {
     for (const SettingDef& setting : SettingTable()) {
         ASSERT_EQ(FindSettingIndex(setting.key), &setting - SettingTable().data());
+        if (setting.kind == SETTING_KEY || setting.kind == SETTING_BUTTON) {
+            int read = -1;
+            ASSERT_TRUE(ParseSettingText(setting, SettingText(setting, setting.default_value), &read)) << setting.key;
+            EXPECT_EQ(read, setting.default_value) << setting.key;
+            continue;
+        }
         ASSERT_GE(setting.default_value, setting.low) << setting.key;
         ASSERT_LE(setting.default_value, setting.high) << setting.key;
         for (int value = setting.low; value <= setting.high; ++value) {
@@ -38,6 +47,25 @@ TEST(SettingsTable, EveryValueOfEverySettingReadsBackAsWritten)
         }
     }
     EXPECT_EQ(FindSettingIndex("colour"), -1);
+}
+
+TEST(SettingsTable, TheOptionsScreensRowsComeFirstThenAKeyAndAButtonForEachActionInItsOrder)
+{
+    const auto table = SettingTable();
+    const auto shown = OptionsScreenSettings();
+    EXPECT_EQ(shown.data(), table.data());
+    for (const SettingDef& setting : shown) {
+        EXPECT_TRUE(setting.kind == SETTING_RANGE || setting.kind == SETTING_CHOICE) << setting.key;
+    }
+    for (int action = 0; action < ACTION_COUNT; ++action) {
+        const SettingDef& key = table[static_cast<std::size_t>(BindingSettingIndex(SETTING_KEY, action))];
+        const SettingDef& button = table[static_cast<std::size_t>(BindingSettingIndex(SETTING_BUTTON, action))];
+        EXPECT_EQ(key.kind, SETTING_KEY);
+        EXPECT_EQ(key.default_value, DEFAULT_BINDINGS[action].key);
+        EXPECT_EQ(button.kind, SETTING_BUTTON);
+        EXPECT_EQ(button.default_value, static_cast<int>(DEFAULT_BINDINGS[action].button));
+    }
+    EXPECT_EQ(shown.size() + 2 * ACTION_COUNT, table.size());
 }
 
 TEST(SettingsTable, EachKindReadsOnlyItsOwnValues)
@@ -53,6 +81,9 @@ TEST(SettingsTable, EachKindReadsOnlyItsOwnValues)
         {&RANGE, "99999999999", -1},                    {&CHOICE, "low", 0},      {&CHOICE, "high", 2},
         {&CHOICE, "High", -1},  {&CHOICE, "2", -1},     {&CHOICE, "", -1},        {&SWITCH, "on", 1},
         {&SWITCH, "off", 0},    {&SWITCH, "yes", -1},   {&SWITCH, "1", -1},
+        {&KEY, "left shift", DIK_LSHIFT}, {&KEY, "Keypad Enter", DIK_NUMPADENTER}, {&KEY, "Escape", -1},
+        {&KEY, "57", -1},       {&KEY, "", -1},         {&BUTTON, "rb", static_cast<int>(GAMEPAD_RIGHT_SHOULDER)},
+        {&BUTTON, "Space", -1}, {&BUTTON, "1", -1},
     };
     for (const Case& c : cases) {
         int value = -1;

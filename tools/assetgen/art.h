@@ -26,3 +26,4 @@ Canvas DrawGameOverScreen();
 Canvas DrawHighScoresScreen();
 Canvas DrawNewHighScoreScreen();
 Canvas DrawOptionsScreen();
+Canvas DrawControlsScreen();

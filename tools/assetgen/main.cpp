@@ -42,6 +42,7 @@ void WriteGameFiles(const std::string& dir) {
     Bmp(dir, "menuart/high_scores_screen.bmp", DrawHighScoresScreen());
     Bmp(dir, "menuart/new_high_score_screen.bmp", DrawNewHighScoreScreen());
     Bmp(dir, "menuart/options_screen.bmp", DrawOptionsScreen());
+    Bmp(dir, "menuart/controls_screen.bmp", DrawControlsScreen());
     Bmp(dir, "art/info.bmp", MakeSheet({DrawPanel()}, 1, PAL_BLACK));
     Bmp(dir, "art/world.bmp", DrawTileSheet());
     Bmp(dir, "art/skerrit.bmp", MakeSheet(DrawCraftFrames(), 3, PAL_BLACK));
