@@ -29,8 +29,9 @@ void PlanAxis(std::vector<ScaleStep>* steps, int scaling, int size, int placed)
     const int64_t enlarged = factor * size;
     const int64_t span = 2 * static_cast<int64_t>(placed);
     for (int64_t i = 0; i < placed; ++i) {
+        ScaleStep& step = (*steps)[static_cast<std::size_t>(i)];
         if (scaling != PLATFORM_SCALING_FILL) {
-            (*steps)[i] = ScaleStep{static_cast<int>((2 * i + 1) * size / span), 0};
+            step = ScaleStep{static_cast<int>((2 * i + 1) * size / span), 0};
             continue;
         }
         // The centre of output pixel i falls at (2i + 1) enlarged / span - 1/2
@@ -41,11 +42,11 @@ void PlanAxis(std::vector<ScaleStep>* steps, int scaling, int size, int placed)
         const int64_t first = near / factor;
         const int64_t weight = (position % span * 256 + placed) / span;
         if ((near + 1) / factor == first || weight == 0) {
-            (*steps)[i] = ScaleStep{static_cast<int>(first), 0};
+            step = ScaleStep{static_cast<int>(first), 0};
         } else if (weight == 256) {
-            (*steps)[i] = ScaleStep{static_cast<int>(first + 1), 0};
+            step = ScaleStep{static_cast<int>(first + 1), 0};
         } else {
-            (*steps)[i] = ScaleStep{static_cast<int>(first), static_cast<int>(weight)};
+            step = ScaleStep{static_cast<int>(first), static_cast<int>(weight)};
         }
     }
 }
