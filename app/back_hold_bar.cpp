@@ -12,10 +12,11 @@
 
 namespace {
 
-// Just above the HUD panel, centred.
+// Near the top of the scene, centred, clear of the craft, which flies near
+// the bottom.
 constexpr int BAR_WIDTH = 200;
 constexpr int BAR_HEIGHT = 8;
-constexpr int BAR_BOTTOM = 440;
+constexpr int BAR_BOTTOM = 48;
 constexpr int LABEL_GAP = 20;
 constexpr int CHAR_WIDTH = 8;
 constexpr uint32_t WHITE = 0xFFFFFF;

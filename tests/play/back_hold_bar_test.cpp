@@ -10,8 +10,8 @@ namespace {
 
 constexpr int BAR_LEFT = 220;
 constexpr int BAR_WIDTH = 200;
-constexpr int BAR_ROW = 436;
-constexpr int LABEL_Y = 412;
+constexpr int BAR_ROW = 44;
+constexpr int LABEL_Y = 20;
 
 bool WhiteAt(int x, int y)
 {
