@@ -11,8 +11,8 @@ constexpr int OPTIONS_BOX_TOP = 112;
 constexpr int OPTIONS_BOX_RIGHT = 600;
 constexpr int OPTIONS_BOX_BOTTOM = 356;
 constexpr int OPTIONS_ROW_FIRST_Y = 128;
-constexpr int OPTIONS_ROW_PITCH = 32;
-constexpr int OPTIONS_ROWS = 7;
+constexpr int OPTIONS_ROW_PITCH = 28;
+constexpr int OPTIONS_ROWS = 8;
 constexpr int OPTIONS_BAR_ABOVE = 6;
 constexpr int OPTIONS_BAR_BELOW = 22;
 // The label's left edge, and the value centred between the chosen row's

@@ -7,6 +7,7 @@
 #include "input/bindings.h"
 #include "input/control_names.h"
 #include "platform/audio.h"
+#include "platform/touch_look.h"
 #include "platform/video.h"
 
 namespace {
@@ -39,6 +40,18 @@ void ApplyVsync(int on)
 void ApplyFocusPause(int on)
 {
     pause_on_focus_loss = on;
+}
+
+// The page's touch controls: five sizes a fifth apart about the usual, and
+// tenths of full opacity.
+void ApplyTouchSize(int size)
+{
+    PlatformSetTouchControlSize(40 + 20 * size);
+}
+
+void ApplyTouchOpacity(int opacity)
+{
+    PlatformSetTouchControlOpacity(10 * opacity);
 }
 
 // The indices of these lists are the values PlatformChooseFullScreen and the
@@ -103,6 +116,8 @@ constexpr SettingDef SETTINGS[] = {
     Choice("scaling", "Scaling", SCALING_CHOICES, PLATFORM_SCALING_SHARP, ApplyScaling),
     Choice("vsync", "Vsync", ON_OFF, 1, ApplyVsync),
     Choice("pause_on_focus_loss", "Pause when the window loses focus", ON_OFF, 1, ApplyFocusPause),
+    Range("touch_size", "Touch controls size", 1, 5, 3, false, ApplyTouchSize),
+    Range("touch_opacity", "Touch controls opacity", 1, 10, 6, false, ApplyTouchOpacity),
     Key<ACTION_STEER_LEFT>("key_steer_left", "Key to steer left"),
     Key<ACTION_STEER_RIGHT>("key_steer_right", "Key to steer right"),
     Key<ACTION_FASTER>("key_faster", "Key to fly faster"),

@@ -25,3 +25,7 @@ void HeadlessSetSleepOvershoot(uint32_t ms);
 // with the number of the turn counted from 0. When it returns non-zero, that
 // turn takes the quit message at once and the loop ends. Null removes it.
 void HeadlessSetTurnHook(int (*hook)(unsigned turn));
+
+// The touch controls' size and opacity last asked for, in percent; 0 before.
+int HeadlessTouchControlSize();
+int HeadlessTouchControlOpacity();

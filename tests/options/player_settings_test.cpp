@@ -105,7 +105,7 @@ TEST_F(PlayerSettingsTest, AChangeTakesEffectAndIsReadBackAtTheNextStart)
     EXPECT_EQ(pause_on_focus_loss, 0);
     EXPECT_EQ(Kept(),
               "wavedart-settings 1\nvolume = 0\ndisplay = fullscreen\nscaling = fill\nvsync = on\n"
-              "pause_on_focus_loss = off\n"
+              "pause_on_focus_loss = off\ntouch_size = 3\ntouch_opacity = 6\n"
               "key_steer_left = Left\nkey_steer_right = Right\nkey_faster = Up\nkey_slower = Down\n"
               "key_fire = Space\nkey_pause = P\nkey_back = Backspace\nbutton_steer_left = D-pad left\n"
               "button_steer_right = D-pad right\nbutton_faster = D-pad up\nbutton_slower = D-pad down\n"

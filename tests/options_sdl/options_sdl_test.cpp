@@ -96,13 +96,17 @@ TEST_F(OptionsSdlTest, APadAloneReachesAndChangesEveryOption)
     PressPadButton(stick, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
     PressPadButton(stick, SDL_CONTROLLER_BUTTON_START);
     EXPECT_EQ(pause_on_focus_loss, 0);
+    PressPadButton(stick, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    PressPadButton(stick, SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+    PressPadButton(stick, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    PressPadButton(stick, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
     PressPadButton(stick, SDL_CONTROLLER_BUTTON_B);
     EXPECT_EQ(game_state, STATE_MAIN_MENU);
     // The bindings follow, as they stand.
     const std::string kept = Kept();
     EXPECT_EQ(kept.substr(0, kept.find("key_")),
               "wavedart-settings 1\nvolume = 8\ndisplay = window\nscaling = fill\nvsync = off\n"
-              "pause_on_focus_loss = off\n");
+              "pause_on_focus_loss = off\ntouch_size = 4\ntouch_opacity = 5\n");
 }
 
 TEST_F(OptionsSdlTest, WindowForTheRunLeavesTheFileAndTheSwitchKeysAreKept)
