@@ -134,12 +134,12 @@ constexpr SettingDef SETTINGS[] = {
     Button<ACTION_BACK>("button_back", "Pad button back to the menu, held for a second"),
 };
 
-constexpr int OPTIONS_SCREEN_SETTINGS = 5;
+constexpr int OPTIONS_SCREEN_SETTINGS = 7;
 constexpr int FIRST_KEY_SETTING = OPTIONS_SCREEN_SETTINGS;
 constexpr int FIRST_BUTTON_SETTING = FIRST_KEY_SETTING + ACTION_COUNT;
 
 static_assert(std::size(VOLUME_PERCENT) == SETTINGS[0].high + 1, "a percentage for every volume");
-static_assert(SETTINGS[OPTIONS_SCREEN_SETTINGS - 1].kind == SETTING_CHOICE &&
+static_assert(SETTINGS[OPTIONS_SCREEN_SETTINGS - 1].kind == SETTING_RANGE &&
                   SETTINGS[FIRST_KEY_SETTING].kind == SETTING_KEY &&
                   SETTINGS[FIRST_BUTTON_SETTING].kind == SETTING_BUTTON &&
                   std::size(SETTINGS) == FIRST_BUTTON_SETTING + ACTION_COUNT,
