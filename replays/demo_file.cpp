@@ -87,7 +87,7 @@ bool ParseKeyLine(std::string_view line, KeySnapshot* keys)
     for (std::string_view word : words) {
         uint64_t code = 0;
         if (!ParseNumber(word, 255, &code)) return false;
-        (*keys)[code] = 0x80;
+        (*keys)[static_cast<std::size_t>(code)] = 0x80;
     }
     return !words.empty();
 }
