@@ -7,11 +7,10 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <thread>
 
@@ -22,18 +21,17 @@ namespace {
 std::string ReadLink(const fs::path& link)
 {
     std::error_code ec;
-    const fs::path target = fs::read_symlink(link, ec);
-    return ec ? "" : target.string();
+    return fs::read_symlink(link, ec).string();
 }
 
-// The process running this very program, found through /proc.
+// The process running the program exe, found through /proc.
 pid_t FindProcess(const std::string& exe)
 {
-    std::error_code ec;
-    for (const fs::directory_entry& entry : fs::directory_iterator("/proc", ec)) {
+    for (const fs::directory_entry& entry : fs::directory_iterator("/proc")) {
         const std::string name = entry.path().filename().string();
-        if (name.find_first_not_of("0123456789") != std::string::npos) continue;
-        if (ReadLink(entry.path() / "exe") == exe) return static_cast<pid_t>(std::stol(name));
+        if (name.find_first_not_of("0123456789") == std::string::npos && ReadLink(entry.path() / "exe") == exe) {
+            return static_cast<pid_t>(std::stol(name));
+        }
     }
     return 0;
 }
@@ -41,75 +39,55 @@ pid_t FindProcess(const std::string& exe)
 std::string ReadFile(const fs::path& path)
 {
     std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
-class InstalledRunTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (std::system("command -v xvfb-run > /dev/null") != 0) GTEST_SKIP() << "xvfb-run is not installed";
-        const char* data = std::getenv("WAVEDART_DATA_DIR");
-        ASSERT_NE(data, nullptr);
-        build_dir = fs::path(data).parent_path();
-        char pattern[] = "/tmp/wavedart_install_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root = pattern;
-        prefix = root / "prefix";
-        fs::create_directories(root / "somewhere");
-    }
-
-    void TearDown() override
-    {
-        if (!root.empty()) fs::remove_all(root);
-    }
-
-    fs::path build_dir;
-    fs::path root;
-    fs::path prefix;
+// A scratch folder, removed with everything in it.
+struct Scratch {
+    fs::path path;
+    ~Scratch() { if (!path.empty()) fs::remove_all(path); }
 };
 
 }  // namespace
 
-TEST_F(InstalledRunTest, InstalledGameFindsItsFilesFromAnotherFolder)
+TEST(InstalledRun, InstalledGameFindsItsFilesFromAnotherFolder)
 {
-    const std::string install = "cmake --install '" + build_dir.string() + "' --prefix '" +
-                                prefix.string() + "' > '" + (root / "install.log").string() +
-                                "' 2>&1";
-    ASSERT_EQ(std::system(install.c_str()), 0) << ReadFile(root / "install.log");
-    const fs::path game = prefix / "bin/wavedart";
-    const fs::path data = prefix / "share/wavedart";
+    if (std::system("command -v xvfb-run > /dev/null") != 0) GTEST_SKIP() << "xvfb-run is not installed";
+    const char* built_data = std::getenv("WAVEDART_DATA_DIR");
+    ASSERT_NE(built_data, nullptr);
+    char pattern[] = "/tmp/wavedart_install_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const Scratch root{pattern};
+    const fs::path prefix = root.path / "prefix", log = root.path / "log";
+    fs::create_directories(root.path / "somewhere");
+    const std::string install = "cmake --install '" + fs::path(built_data).parent_path().string() + "' --prefix '" +
+                                prefix.string() + "' > '" + log.string() + "' 2>&1";
+    ASSERT_EQ(std::system(install.c_str()), 0) << ReadFile(log);
+    const fs::path game = prefix / "bin/wavedart", data = prefix / "share/wavedart";
     for (const fs::path& file : {game, data / "PALDATA2.PAL", data / "art/skerrit.bmp",
                                  data / "menuart/main_screen.bmp", data / "sounds/engine.wav",
-                                 prefix / "share/applications/wavedart.desktop",
                                  prefix / "share/icons/hicolor/64x64/apps/wavedart.png"}) {
         EXPECT_TRUE(fs::is_regular_file(file)) << file;
     }
     const std::string desktop = ReadFile(prefix / "share/applications/wavedart.desktop");
-    EXPECT_NE(desktop.find("\nExec=wavedart\n"), std::string::npos);
-    EXPECT_NE(desktop.find("\nIcon=wavedart\n"), std::string::npos);
+    EXPECT_NE(desktop.find("\nExec=wavedart\n"), std::string::npos) << desktop;
+    EXPECT_NE(desktop.find("\nIcon=wavedart\n"), std::string::npos) << desktop;
 
-    const fs::path log = root / "game.log";
     const fs::path suppressions = fs::current_path() / "lsan_suppressions.txt";
     const pid_t runner = fork();
     ASSERT_GE(runner, 0);
     if (runner == 0) {
-        if (chdir((root / "somewhere").c_str()) != 0) _exit(126);
-        if (!freopen(log.c_str(), "w", stderr)) _exit(126);
+        if (chdir((root.path / "somewhere").c_str()) != 0 || !freopen(log.c_str(), "w", stderr)) _exit(126);
         // The real SDL drivers choose for themselves; none is forced here.
         unsetenv("SDL_VIDEODRIVER");
         unsetenv("SDL_AUDIODRIVER");
         // For a sanitized build: what the desktop's libraries keep to the end
         // is not the game's leak.
         setenv("LSAN_OPTIONS", ("suppressions=" + suppressions.string()).c_str(), 1);
-        // The player's profile goes here, not into the home folder.
-        setenv("WAVEDART_PROFILE", (root / "profile").c_str(), 1);
+        setenv("WAVEDART_PROFILE", (root.path / "profile").c_str(), 1);
         execlp("xvfb-run", "xvfb-run", "-a", game.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
-
     pid_t pid = 0;
     for (int tries = 0; tries < 200 && !pid; ++tries) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -120,9 +98,8 @@ TEST_F(InstalledRunTest, InstalledGameFindsItsFilesFromAnotherFolder)
     // still running.
     std::this_thread::sleep_for(std::chrono::seconds(2));
     EXPECT_EQ(ReadLink("/proc/" + std::to_string(pid) + "/cwd"), fs::canonical(data).string());
-    EXPECT_TRUE(fs::is_directory(root / "profile/replays")) << "the profile was not opened";
+    EXPECT_TRUE(fs::is_directory(root.path / "profile/replays")) << "the profile was not opened";
     EXPECT_EQ(kill(pid, SIGTERM), 0) << "the game ended by itself\n" << ReadFile(log);
-
     int status = 0;
     pid_t ended = 0;
     for (int tries = 0; tries < 400 && !ended; ++tries) {
@@ -134,9 +111,8 @@ TEST_F(InstalledRunTest, InstalledGameFindsItsFilesFromAnotherFolder)
         waitpid(runner, &status, 0);
         FAIL() << "the game did not quit within 20 seconds of SIGTERM\n" << ReadFile(log);
     }
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << ReadFile(log);
     const std::string said = ReadFile(log);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << said;
     EXPECT_EQ(said.find("game files not found"), std::string::npos) << said;
     EXPECT_EQ(said.find("cannot start the display"), std::string::npos) << said;
 }
