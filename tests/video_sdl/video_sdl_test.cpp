@@ -195,6 +195,9 @@ TEST_P(VideoSdlTest, SharpShowsThePictureAtItsSizeAndFillAsLargeAsItsShapeFitsWi
     EXPECT_EQ(LongestBlend(363, 300, 640, pink, green), 0);
     PlatformSetScaling(PLATFORM_SCALING_FILL);
     EXPECT_EQ(LongestBlend(171, 300, 1024, pink, green), 1);
+    // At another size fill scales anew, rather than stretch what it made before.
+    Resize(1400, 1050);
+    EXPECT_EQ(LongestBlend(0, 500, 1400, pink, green), 1);
 }
 
 TEST_P(VideoSdlTest, PictureAlreadyShownIsNotDrawnAgainUnlessTheWindowIsUncovered)
