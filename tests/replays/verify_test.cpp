@@ -61,6 +61,19 @@ TEST_F(VerifyTest, ExitsWithZeroOneOrTwoAsTheResultMatchesDiffersOrTheFileDoesNo
     EXPECT_NE(mismatch.err.find("says it ends with: " + FormatDemoResult(other) + "\n"), std::string::npos)
         << mismatch.err;
 
+    // Frames past the game's end, as a game that went another way in
+    // another version leaves: the game's end still ends the replay, and the
+    // keys after it (N, a new game) never reach the menus.
+    std::string outlasted = recorded.replay;
+    const std::size_t count_at = outlasted.find("\nframes ") + 8;
+    const std::size_t count_end = outlasted.find('\n', count_at);
+    const int frames = std::stoi(outlasted.substr(count_at, count_end - count_at));
+    outlasted.replace(count_at, count_end - count_at, std::to_string(frames + 30));
+    for (int i = 0; i < 30; ++i) outlasted.insert(outlasted.rfind("end\n"), std::to_string(DIK_N) + "\n");
+    const ProgramRun outlasting = RunProgram("--verify " + Write(outlasted));
+    EXPECT_EQ(outlasting.status, 0) << outlasting.err;
+    EXPECT_EQ(outlasting.out, result + "\n");
+
     std::string unsaid = recorded.replay;
     unsaid.erase(unsaid.find(result), result.size() + 1);
     EXPECT_EQ(RunProgram("--verify " + Write(unsaid)).status, 1);
