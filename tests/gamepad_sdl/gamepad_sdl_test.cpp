@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
-#include <stdlib.h>
+
+#include <optional>
 
 #include "app/game_state.h"
 #include "app/pause.h"
@@ -19,10 +20,7 @@ class GamepadSdlTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        // The dummy window never has the focus, and SDL keeps pads from a
-        // program without it unless told otherwise.
-        SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+        ASSERT_TRUE(UseDummySdlInDataFolder("dummy"));
         ASSERT_EQ(PlatformOpenWindow("gamepad test", 640, 480), 1) << SDL_GetError();
     }
 
@@ -31,24 +29,6 @@ protected:
         PlatformCloseGamepads();
         PlatformCloseWindow();
     }
-
-    // A virtual pad with the standard layout; returns its device index.
-    static int PlugIn()
-    {
-        const int index = SDL_JoystickAttachVirtual(
-            SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
-        EXPECT_GE(index, 0) << SDL_GetError();
-        return index;
-    }
-
-    static PlatformGamepad Read(int* present = nullptr)
-    {
-        RunTurns();
-        PlatformGamepad pad{};
-        const int result = PlatformReadGamepad(&pad);
-        if (present) *present = result;
-        return pad;
-    }
 };
 
 }  // namespace
@@ -56,26 +36,22 @@ protected:
 TEST_F(GamepadSdlTest, PadPluggedInWhileRunningIsTakenUpAndRead)
 {
     ASSERT_EQ(PlatformOpenGamepads(), 1);
-    int present = -1;
-    Read(&present);
-    EXPECT_EQ(present, 0);
-    const int index = PlugIn();
-    SDL_Joystick* stick = SDL_JoystickOpen(index);
-    ASSERT_NE(stick, nullptr);
-    Read(&present);
-    EXPECT_EQ(present, 1);
-
-    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_A, 1);
-    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_START, 1);
-    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_DPAD_LEFT, 1);
-    SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTX, -20000);
-    SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTY, 12000);
-    const PlatformGamepad pad = Read();
-    EXPECT_EQ(pad.buttons, GAMEPAD_A | GAMEPAD_START | GAMEPAD_DPAD_LEFT);
-    EXPECT_EQ(pad.stick_x, -20000);
-    EXPECT_EQ(pad.stick_y, 12000);
-
-    SDL_JoystickClose(stick);
+    PlatformGamepad read{};
+    RunTurns();
+    EXPECT_EQ(PlatformReadGamepad(&read), 0);
+    const VirtualPad pad;
+    ASSERT_NE(pad.stick, nullptr) << SDL_GetError();
+    for (SDL_GameControllerButton button :
+         {SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_DPAD_LEFT}) {
+        SDL_JoystickSetVirtualButton(pad.stick, button, 1);
+    }
+    SDL_JoystickSetVirtualAxis(pad.stick, SDL_CONTROLLER_AXIS_LEFTX, -20000);
+    SDL_JoystickSetVirtualAxis(pad.stick, SDL_CONTROLLER_AXIS_LEFTY, 12000);
+    RunTurns();
+    EXPECT_EQ(PlatformReadGamepad(&read), 1);
+    EXPECT_EQ(read.buttons, GAMEPAD_A | GAMEPAD_START | GAMEPAD_DPAD_LEFT);
+    EXPECT_EQ(read.stick_x, -20000);
+    EXPECT_EQ(read.stick_y, 12000);
 }
 
 TEST_F(GamepadSdlTest, PadUnpluggedInPlayPausesUntilStartOrAnArrow)
@@ -94,19 +70,17 @@ TEST_F(GamepadSdlTest, PadUnpluggedInPlayPausesUntilStartOrAnArrow)
     OpenKeyboard();
     PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
     game_state = STATE_PLAYING;
-    int index = PlugIn();
-    SDL_Joystick* stick = SDL_JoystickOpen(index);
+    std::optional<VirtualPad> pad;
+    pad.emplace();
     RunTurns();
     EXPECT_EQ(RunPause(), 0);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        SDL_JoystickClose(stick);
-        SDL_JoystickDetachVirtual(index);
+        pad.reset();
         RunTurns();
         EXPECT_EQ(RunPause(), 1);
         EXPECT_EQ(play_paused, PAUSE_BY_UNPLUG);
-        index = PlugIn();
-        stick = SDL_JoystickOpen(index);
+        pad.emplace();
         RunTurns();
         EXPECT_EQ(RunPause(), 1) << "plugging in is no press";
 
@@ -114,13 +88,12 @@ TEST_F(GamepadSdlTest, PadUnpluggedInPlayPausesUntilStartOrAnArrow)
             if (c.key != SDL_SCANCODE_UNKNOWN) {
                 PushKey(down ? SDL_KEYDOWN : SDL_KEYUP, c.key);
             } else {
-                SDL_JoystickSetVirtualButton(stick, c.button, down ? 1 : 0);
+                SDL_JoystickSetVirtualButton(pad->stick, c.button, down ? 1 : 0);
             }
             RunTurns();
             EXPECT_EQ(RunPause(), 0);
         }
         EXPECT_EQ(play_paused, PAUSE_NONE);
     }
-    SDL_JoystickClose(stick);
     CloseKeyboard();
 }
