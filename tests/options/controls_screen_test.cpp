@@ -37,7 +37,7 @@ protected:
 
 }  // namespace
 
-TEST_F(ControlsScreenTest, ShowsEveryBindingAndTheNextKeyIsBoundSwappingWithTheActionThatHadIt)
+TEST_F(ControlsScreenTest, ShowsEveryBindingAndBindsOnlyANewPressSwappingWithTheActionThatHadIt)
 {
     OpenControls(false);
     const char* keys[] = {"LEFT", "RIGHT", "UP", "DOWN", "SPACE", "P", "BACKSPACE"};
@@ -48,6 +48,21 @@ TEST_F(ControlsScreenTest, ShowsEveryBindingAndTheNextKeyIsBoundSwappingWithTheA
         EXPECT_TRUE(ShowsCentred(buttons[row], CONTROLS_BUTTON_CENTRE_X, ControlsRowY(row), colour)) << buttons[row];
     }
     EXPECT_TRUE(ShowsText("RESET TO DEFAULTS", CONTROLS_LABEL_X, ControlsRowY(RESET_ROW), IsWhite));
+
+    // Escape or five seconds end the wait with nothing bound.
+    Tap(DIK_SPACE);
+    Tap(DIK_ESCAPE);
+    Tap(DIK_A);
+    EXPECT_TRUE(ShowsKey("SPACE"));
+
+    // The Space that began the wait is held through it: only a new press binds.
+    for (int frame = 0; frame < CONTROLS_WAIT_FRAMES; ++frame) Frame({DIK_SPACE});
+    EXPECT_TRUE(ShowsKey("?")) << "still waiting";
+    Frame({DIK_SPACE});
+    EXPECT_TRUE(ShowsKey("SPACE"));
+    Tap(DIK_A);
+    EXPECT_EQ(bindings[ACTION_FIRE].key, DIK_SPACE);
+    EXPECT_EQ(Kept().find("key_fire"), std::string::npos) << "nothing changed, nothing written";
 
     Tap(DIK_RETURN);
     EXPECT_TRUE(ShowsKey("?"));
@@ -73,24 +88,6 @@ TEST_F(ControlsScreenTest, ShowsEveryBindingAndTheNextKeyIsBoundSwappingWithTheA
     EXPECT_EQ(bindings[ACTION_FASTER].key, DIK_LCONTROL);
 }
 
-TEST_F(ControlsScreenTest, EscapeOrFiveSecondsEndTheWaitWithNothingBoundAndAHeldKeyIsNoPress)
-{
-    OpenControls(false);
-    Tap(DIK_SPACE);
-    Tap(DIK_ESCAPE);
-    Tap(DIK_A);
-    EXPECT_TRUE(ShowsKey("SPACE"));
-
-    // The Space that began the wait is held through it: only a new press binds.
-    for (int frame = 0; frame < CONTROLS_WAIT_FRAMES; ++frame) Frame({DIK_SPACE});
-    EXPECT_TRUE(ShowsKey("?")) << "still waiting";
-    Frame({DIK_SPACE});
-    EXPECT_TRUE(ShowsKey("SPACE"));
-    Tap(DIK_A);
-    EXPECT_EQ(bindings[ACTION_FIRE].key, DIK_SPACE);
-    EXPECT_EQ(Kept().find("key_fire"), std::string::npos) << "nothing changed, nothing written";
-}
-
 TEST_F(ControlsScreenTest, APadAloneRebindsAButtonAndResetRestoresEveryDefault)
 {
     OpenControls(true);
@@ -113,23 +110,4 @@ TEST_F(ControlsScreenTest, APadAloneRebindsAButtonAndResetRestoresEveryDefault)
     EXPECT_TRUE(KeptHas("button_fire = A") && KeptHas("button_back = B")) << Kept();
     TapPad(GAMEPAD_B);
     EXPECT_EQ(game_state, STATE_OPTIONS);
-}
-
-TEST_F(ControlsScreenTest, BindingsFromTheFileKeepOneEachAndABadNameGivesWayToTheDefault)
-{
-    WriteText(scratch.path / "settings.txt",
-              "wavedart-settings 1\nkey_fire = up\nkey_faster = UP\nkey_pause = Escape\nbutton_fire = LB\n"
-              "button_back = Z\nend\n");
-    const std::string said = Said([this] { LoadPlayerSettings(&profile); });
-    EXPECT_NE(said.find("key_pause = Escape is not a key's name"), std::string::npos) << said;
-    EXPECT_NE(said.find("button_back = Z is not a pad button's name"), std::string::npos) << said;
-    const Binding expected[ACTION_COUNT] = {
-        {DIK_LEFT, GAMEPAD_DPAD_LEFT}, {DIK_RIGHT, GAMEPAD_DPAD_RIGHT}, {DIK_SPACE, GAMEPAD_DPAD_UP},
-        {DIK_DOWN, GAMEPAD_DPAD_DOWN}, {DIK_UP, GAMEPAD_LEFT_SHOULDER},  {DIK_P, GAMEPAD_START},
-        {DIK_BACK, GAMEPAD_B},
-    };
-    for (int action = 0; action < ACTION_COUNT; ++action) {
-        EXPECT_EQ(bindings[action].key, expected[action].key) << action;
-        EXPECT_EQ(bindings[action].button, expected[action].button) << action;
-    }
 }

@@ -10,6 +10,7 @@
 #include "options/controls_screen.h"
 #include "options/options_screen.h"
 #include "options/player_settings.h"
+#include "options/settings_table.h"
 #include "tests/high_scores/high_scores_fixture.h"
 
 class OptionsTest : public HighScoresTest {
@@ -53,6 +54,13 @@ protected:
     static bool ShowsCentred(const std::string& text, int centre_x, int y, ColourTest test)
     {
         return ShowsText(text.c_str(), centre_x - TEXT_CHAR_WIDTH * static_cast<int>(text.size()) / 2, y, test);
+    }
+
+    // The settings file written, then loaded; returns what loading said.
+    std::string Load(const std::string& file)
+    {
+        WriteText(scratch.path / "settings.txt", file);
+        return Said([this] { LoadPlayerSettings(&profile); });
     }
 
     std::string Kept() const { return ReadText(scratch.path / "settings.txt"); }

@@ -62,7 +62,7 @@ bool MissileCuePlaying()
 
 }  // namespace
 
-TEST_F(OptionsScreenTest, OOnTheMainMenuShowsARowForEverySettingInTheTablesOrder)
+TEST_F(OptionsScreenTest, OOnTheMainMenuShowsARowForEverySettingAndForControlsOnceInstalled)
 {
     Tap(DIK_O);
     ASSERT_EQ(game_state, STATE_OPTIONS);
@@ -75,9 +75,25 @@ TEST_F(OptionsScreenTest, OOnTheMainMenuShowsARowForEverySettingInTheTablesOrder
         const bool choice = setting.kind == SETTING_CHOICE;
         EXPECT_TRUE(!choice || ShowsValue(SettingShown(setting, setting.default_value), y)) << setting.key;
     }
-    EXPECT_FALSE(ShowsLabel("CONTROLS", static_cast<int>(table.size()), IsWhite)) << "no row without its screen";
+    const int controls_row = static_cast<int>(table.size());
+    EXPECT_FALSE(ShowsLabel("CONTROLS", controls_row, IsWhite)) << "no row without its screen";
     Tap(DIK_BACK);
     EXPECT_EQ(game_state, STATE_MAIN_MENU);
+
+    app_extensions.screens[STATE_CONTROLS - STATE_EXTRA_FIRST] = [] { ++controls_frames; };
+    Tap(DIK_O);
+    EXPECT_TRUE(ShowsLabel("CONTROLS", controls_row, IsWhite));
+    Tap(DIK_UP);
+    EXPECT_TRUE(ShowsLabel("CONTROLS", controls_row, IsGold)) << "up from the top goes round";
+    Tap(DIK_LEFT);
+    EXPECT_EQ(game_state, STATE_OPTIONS);
+    Frame({DIK_SPACE});
+    EXPECT_EQ(game_state, STATE_CONTROLS);
+    Frame();
+    EXPECT_EQ(controls_frames, 1);
+    OpenOptionsScreen();
+    Frame({DIK_SPACE});
+    EXPECT_EQ(game_state, STATE_OPTIONS) << "a key held as the screen opens acts once pressed again";
 }
 
 TEST_F(OptionsScreenTest, ArrowsChangeTheChosenRowAtOnceAndBackspaceKeepsIt)
@@ -108,25 +124,6 @@ TEST_F(OptionsScreenTest, ArrowsChangeTheChosenRowAtOnceAndBackspaceKeepsIt)
     EXPECT_EQ(game_state, STATE_MAIN_MENU);
     Tap(DIK_O);
     EXPECT_TRUE(ShowsLabel(SettingTable()[0].label, 0, IsGold)) << "the first row is chosen again";
-}
-
-TEST_F(OptionsScreenTest, TheControlsRowOpensItsScreenOnceInstalled)
-{
-    app_extensions.screens[STATE_CONTROLS - STATE_EXTRA_FIRST] = [] { ++controls_frames; };
-    Tap(DIK_O);
-    const int controls_row = static_cast<int>(OptionsScreenSettings().size());
-    EXPECT_TRUE(ShowsLabel("CONTROLS", controls_row, IsWhite));
-    Tap(DIK_UP);
-    EXPECT_TRUE(ShowsLabel("CONTROLS", controls_row, IsGold)) << "up from the top goes round";
-    Tap(DIK_LEFT);
-    EXPECT_EQ(game_state, STATE_OPTIONS);
-    Frame({DIK_SPACE});
-    EXPECT_EQ(game_state, STATE_CONTROLS);
-    Frame();
-    EXPECT_EQ(controls_frames, 1);
-    OpenOptionsScreen();
-    Frame({DIK_SPACE});
-    EXPECT_EQ(game_state, STATE_OPTIONS) << "a key held as the screen opens acts once pressed again";
 }
 
 TEST_F(OptionsScreenTest, WithoutAProfileTheScreenSaysTheSettingsLastForTheRun)

@@ -1,10 +1,12 @@
 // The touch controls as keys: which key each control and tap presses on
 // each screen, a tap between two frames still counting, no key left held,
-// and the main menu's quit row covered while the controls are shown.
+// the main menu's quit row covered while the controls are shown, and their
+// size and opacity settings reaching the page as percentages.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "app/extensions.h"
@@ -14,6 +16,7 @@
 #include "graphics/bitmap.h"
 #include "input/keyboard.h"
 #include "input/touch_keys.h"
+#include "options/settings_table.h"
 #include "platform/headless/headless.h"
 #include "tests/input/held_keys.h"
 #include "touch/touch_controls.h"
@@ -145,4 +148,26 @@ TEST(TouchControls, TheQuitRowIsCoveredWhileShownAndPutBackAfter)
     ShowTouchControls(0);
     EXPECT_EQ(shown(), drawn);
     DestroyBitmapImage(&main_screen);
+}
+
+TEST(TouchLook, EachValueReachesThePlatformAsAPercentage)
+{
+    struct Case {
+        const char* key;
+        int value;  // -1: the default, the usual size and six tenths
+        int percent;
+    };
+    const Case cases[] = {
+        {"touch_size", 1, 60},     {"touch_size", -1, 100},    {"touch_size", 5, 140},
+        {"touch_opacity", 1, 10},  {"touch_opacity", -1, 60},  {"touch_opacity", 10, 100},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.key << " " << c.value);
+        const int index = FindSettingIndex(c.key);
+        ASSERT_GE(index, 0);
+        const SettingDef& setting = SettingTable()[static_cast<std::size_t>(index)];
+        setting.apply(c.value < 0 ? setting.default_value : c.value);
+        const bool size = setting.key == std::string("touch_size");
+        EXPECT_EQ(size ? HeadlessTouchControlSize() : HeadlessTouchControlOpacity(), c.percent);
+    }
 }
