@@ -31,10 +31,9 @@ const VOLUME_LAST_CELL = [516, 136];
 let server;
 let chromium;
 
-// A page of its own that notes the game's lines and the page's errors; in
-// a browser context of its own (storage included) when fresh.
-async function openPage(url, prepare = async () => {}, fresh = false) {
-  const context = fresh ? await chromium.browser.createBrowserContext() : chromium.browser;
+// A page of its own that notes the game's lines and the page's errors, in
+// the browser context given (a new one has storage of its own).
+async function openPage(url, prepare = async () => {}, context = chromium.browser) {
   const page = await context.newPage();
   await page.setViewport({ width: 1400, height: 1100 });
   page.said = [];
@@ -137,7 +136,7 @@ test("a game that makes the table is kept with its initials and replay over a re
   });
 
 test("the options changed are kept over a reload", async () => {
-  const page = await openPage(server.url, async () => {}, true);
+  const page = await openPage(server.url, async () => {}, await chromium.browser.createBrowserContext());
   const openOptions = async () => {
     assert.ok(await waitForMenu(page, MAIN) >= 0.9);
     await press(page, "KeyO");
@@ -166,6 +165,41 @@ test("the options changed are kept over a reload", async () => {
   assert.deepEqual(page.problems, []);
   await page.close();
 });
+
+test("a second tab plays with the first's files but keeps none, so it cannot undo what the first keeps",
+  async () => {
+    const context = await chromium.browser.createBrowserContext();
+    const open = async () => openPage(server.url, async () => {}, context);
+    const volumeDown = async (page) => {
+      assert.ok(await waitForMenu(page, MAIN) >= 0.9);
+      await press(page, "KeyO");
+      assert.ok(await waitForMenu(page, OPTIONS) >= 0.9);
+      await press(page, "ArrowLeft");
+      await press(page, "Backspace");
+    };
+    const first = await open();
+    await volumeDown(first);
+    assert.match(await waitForStoredText(first, "settings.txt", /^volume = 9$/m), /^volume = 9$/m);
+
+    const second = await open();
+    await volumeDown(second);
+    await volumeDown(second);
+    await sleep(1000);
+    assert.match(await waitForStoredText(second, "settings.txt", /^volume = 9$/m), /^volume = 9$/m,
+                 "the second tab's 8 is not kept");
+    assert.equal(second.said.length, 1, second.said.join("\n"));
+    assert.match(second.said[0], /open in another tab.*lasts only while it is open$/);
+    assert.deepEqual(first.said, []);
+
+    // With the first tab gone, the second keeps the folder from its reload.
+    await first.close();
+    await second.reload({ waitUntil: "load" });
+    await volumeDown(second);
+    assert.match(await waitForStoredText(second, "settings.txt", /^volume = 8$/m), /^volume = 8$/m);
+    assert.equal(second.said.length, 1);
+    assert.deepEqual([...first.problems, ...second.problems], []);
+    await context.close();
+  });
 
 const REFUSING = [
   ["has no IndexedDB", () => {
@@ -202,7 +236,7 @@ test("a write-back the browser refuses is said in one line and the game goes on"
     IDBObjectStore.prototype.put = () => {
       throw new DOMException("The quota has been exceeded.", "QuotaExceededError");
     };
-  }), true);
+  }), await chromium.browser.createBrowserContext());
   assert.ok(await waitForMenu(page, "menuart/new_high_score_screen.bmp", 100) >= 0.9, "asks for initials");
   await enterInitials(page);
   assert.ok(await waitForMenu(page, TABLE) >= 0.9, "shows the table");
