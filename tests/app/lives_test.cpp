@@ -1,47 +1,21 @@
-// What a death and a completed level set.
-#include <gtest/gtest.h>
+// What a completed level gives back, and a last level completed while dying.
+#include "tests/play/play_fixture.h"
 
-#include "app_fixture.h"
-
-TEST_F(AppTest, DyingTakesAShipOnTheFourteenthFrameAfterOneSecond)
+TEST_F(PlayTest, CompletedLevelGivesOneShipBackUpToThreeAndAFullTank)
 {
-    game_state = STATE_NEW_GAME;
-    Frame();
-    Frame();
-    ASSERT_EQ(game_state, STATE_PLAYING);
-    fuel = -40;
-    game_state = STATE_DYING;
-    for (int frame = 1; frame < DEATH_FRAMES; ++frame) {
-        Frame();
-        ASSERT_EQ(game_state, STATE_DYING);
-        EXPECT_EQ(death_frames, frame);
-    }
-    EXPECT_EQ(lives, MAX_LIVES);
-    const uint32_t before = HeadlessGetTicks();
-    Frame();
-    EXPECT_GE(HeadlessGetTicks() - before, 1000u);
-    EXPECT_EQ(death_frames, 0);
-    EXPECT_EQ(lives, MAX_LIVES - 1);
-    EXPECT_EQ(fuel, FUEL_FULL);
-    EXPECT_EQ(game_state, STATE_START_LIFE);
-}
-
-TEST_F(AppTest, CompletedLevelGivesOneShipBackUpToThreeAndAFullTank)
-{
-    const int before_after[][2] = {{3, 3}, {1, 2}, {0, 1}};
-    for (const auto& lives_case : before_after) {
-        lives = lives_case[0];
+    for (const auto& [before, after] : {std::pair{3, 3}, {1, 2}, {0, 1}}) {
+        lives = before;
         level = 4;
         fuel = 12;
         game_state = STATE_LEVEL_COMPLETE;
         Frame();
-        EXPECT_EQ(lives, lives_case[1]);
+        EXPECT_EQ(lives, after);
         EXPECT_EQ(fuel, FUEL_FULL);
         EXPECT_EQ(game_state, STATE_START_LIFE);
     }
 }
 
-TEST_F(AppTest, TenthLevelCompletedDuringDyingFinishesTheGameUnlessNoShipIsLeft)
+TEST_F(PlayTest, TenthLevelCompletedDuringDyingFinishesTheGameUnlessNoShipIsLeft)
 {
     // The level counter passed the last level during the dying sequence:
     // there is no eleventh level to start.

@@ -23,12 +23,6 @@ int PaintBurstThenEscape(unsigned turn)
     return 0;
 }
 
-int StopAfterThreeFrames(unsigned turn)
-{
-    turns_seen = turn;
-    return turn == 3;
-}
-
 }  // namespace
 
 TEST(MessageLoop, OneMessageATurnWithAFrameEachAndEscapeEndsTheLoopWithCodeZeroAfterShutDown)
@@ -43,14 +37,4 @@ TEST(MessageLoop, OneMessageATurnWithAFrameEachAndEscapeEndsTheLoopWithCodeZeroA
     EXPECT_GE(HeadlessGetTicks() - 50000, 12u * 30u);
     EXPECT_EQ(game_state, STATE_CLOSING);
     EXPECT_EQ(keyboard_device, 0) << "shut-down closed the keyboard";
-}
-
-TEST(MessageLoop, ScriptedQuitEndsTheLoopBeforeAnotherFrame)
-{
-    HeadlessSetTurnHook(StopAfterThreeFrames);
-    HeadlessSetTicks(0);
-    EXPECT_EQ(WinMain(), 0);
-    EXPECT_EQ(turns_seen, 3u);
-    EXPECT_EQ(game_state, STATE_MAIN_MENU);
-    EXPECT_EQ(HeadlessGetTicks(), 90u);
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <initializer_list>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "game/explosions.h"
 #include "input/key_codes.h"
 #include "platform/headless/headless.h"
+#include "platform/headless/headless_audio.h"
 
 class PlayTest : public ::testing::Test {
 protected:
@@ -62,6 +64,14 @@ protected:
             if (game_state != STATE_PLAYING) return false;
         }
         return CraftWorldY() <= target_y;
+    }
+
+    // Whether the mixer's next samples hold anything but silence.
+    static bool Audible()
+    {
+        std::vector<int16_t> out(4096);
+        HeadlessMixAudio(out.data(), static_cast<int>(out.size()));
+        return std::any_of(out.begin(), out.end(), [](int16_t sample) { return sample != 0; });
     }
 
     static int ActiveExplosions()

@@ -1,22 +1,9 @@
 // Quitting from play: the fade out is silent whatever began it.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <vector>
-
 #include "app/pause.h"
 #include "play_fixture.h"
-#include "platform/headless/headless_audio.h"
 #include "platform/window.h"
 
 namespace {
-
-bool Audible()
-{
-    std::vector<int16_t> out(4096);
-    HeadlessMixAudio(out.data(), static_cast<int>(out.size()));
-    return std::any_of(out.begin(), out.end(), [](int16_t sample) { return sample != 0; });
-}
 
 // One turn of the message loop, as the shell runs it.
 void Turn()
@@ -53,10 +40,7 @@ TEST_F(PlayTest, QuittingFromPlayOrPauseStopsTheEngineAndTheFuelAlarm)
         Frame({DIK_UP});
         Frame();
         ASSERT_TRUE(Audible()) << "the engine and the fuel alarm loop";
-        if (c.paused) {
-            Frame({DIK_P});
-            ASSERT_EQ(play_paused, PAUSE_BY_KEY);
-        }
+        if (c.paused) Frame({DIK_P});
         c.close();
         Turn();
         EXPECT_EQ(game_state, STATE_CLOSING) << "the quit fade ran";

@@ -1,28 +1,49 @@
 // A whole game on the pad alone, with no keyboard: real frames from the main
-// menu through play and back.
-#include <gtest/gtest.h>
-
+// menu through play and back, and the bar that fills while back is held.
 #include "app/frame_clock.h"
 #include "app/pause.h"
-#include "app_fixture.h"
 #include "input/bindings.h"
 #include "input/gamepad.h"
-#include "platform/headless/headless.h"
+#include "platform/headless/headless_video.h"
 #include "platform/window.h"
+#include "play_fixture.h"
+#include "shown_text.h"
 
 namespace {
 
-class GamepadPlayTest : public AppTest {
+constexpr int BAR_LEFT = 220;
+constexpr int BAR_WIDTH = 200;
+constexpr int BAR_ROW = 44;
+
+bool WhiteAt(int x, int y)
+{
+    return IsWhite(HeadlessFrameColour(HeadlessLastFrame(), x, y), 0);
+}
+
+// The bar's white part, in pixels from its left end.
+int BarFilled()
+{
+    int filled = 0;
+    while (filled < BAR_WIDTH && WhiteAt(BAR_LEFT + filled, BAR_ROW)) filled += 1;
+    return filled;
+}
+
+bool ShowsBarLabel()
+{
+    return ShowsText("Hold LB to leave the game", 220, 20, IsWhite);
+}
+
+class GamepadPlayTest : public PlayTest {
 protected:
     void SetUp() override
     {
         HeadlessSetKeyboardPresent(0);
-        AppTest::SetUp();
+        PlayTest::SetUp();
     }
 
     void TearDown() override
     {
-        AppTest::TearDown();
+        PlayTest::TearDown();
         HeadlessSetKeyboardPresent(1);
         HeadlessSetGamepad(nullptr);
     }
@@ -36,10 +57,9 @@ protected:
 
     // Start on the main menu, then the difficulty's button, the frames that
     // set up the game and the life, and a first frame of play.
-    static void StartGame(unsigned difficulty_button)
+    static void StartOnPad(unsigned difficulty_button)
     {
-        const unsigned presses[] = {GAMEPAD_START, 0, difficulty_button, 0, 0, 0};
-        for (unsigned buttons : presses) Pad(buttons);
+        for (unsigned buttons : {GAMEPAD_START, 0u, difficulty_button, 0u, 0u, 0u}) Pad(buttons);
         ASSERT_EQ(game_state, STATE_PLAYING);
     }
 
@@ -60,7 +80,7 @@ TEST_F(GamepadPlayTest, EveryDifficultyPlayedAndLeftWithThePadAlone)
     const unsigned buttons[] = {GAMEPAD_X, GAMEPAD_A, GAMEPAD_Y};
     for (int chosen = 0; chosen < 3; ++chosen) {
         SCOPED_TRACE(chosen);
-        StartGame(buttons[chosen]);
+        StartOnPad(buttons[chosen]);
         EXPECT_EQ(difficulty, chosen);
         Pad(GAMEPAD_A, 0, GAMEPAD_AXIS_MIN);
         EXPECT_EQ(scroll_speed, -1) << "stick up is the up arrow";
@@ -75,41 +95,35 @@ TEST_F(GamepadPlayTest, EveryDifficultyPlayedAndLeftWithThePadAlone)
     }
 }
 
-TEST_F(GamepadPlayTest, BackLeavesPlayOnlyOnceHeldForASecondAndShowsHowLongItWasHeld)
+TEST_F(GamepadPlayTest, BoundBackLeavesOnlyOnceHeldASecondFillingABarThatNamesIt)
 {
-    StartGame(GAMEPAD_X);
-    Pad(GAMEPAD_B);
-    const uint32_t pressed = HeadlessGetTicks();
-    int last_shown = pad_back_held_ms;
-    while (HeadlessGetTicks() - pressed < 900) {
-        Pad(GAMEPAD_B);
-        EXPECT_GT(pad_back_held_ms, last_shown);
-        last_shown = pad_back_held_ms;
+    BindButton(ACTION_BACK, GAMEPAD_LEFT_SHOULDER);
+    StartOnPad(GAMEPAD_X);
+    EXPECT_GE(HoldUntilPlayIsLeft(GAMEPAD_B), 2000u) << "B no longer leaves";
+    Pad(0);
+    EXPECT_EQ(BarFilled(), 0);
+    EXPECT_FALSE(ShowsBarLabel());
+    Pad(GAMEPAD_LEFT_SHOULDER);
+    for (int ms = FRAME_PERIOD_MS; ms < 900; ms += FRAME_PERIOD_MS) {
+        Pad(GAMEPAD_LEFT_SHOULDER);
+        EXPECT_EQ(BarFilled(), BAR_WIDTH * ms / 1000) << ms << " ms";
     }
+    EXPECT_TRUE(ShowsBarLabel());
+    EXPECT_FALSE(WhiteAt(BAR_LEFT + BAR_WIDTH, BAR_ROW)) << "the bar's frame";
     Pad(0);
     EXPECT_EQ(game_state, STATE_PLAYING) << "let go before the second was up";
-    EXPECT_EQ(pad_back_held_ms, 0);
+    EXPECT_EQ(BarFilled(), 0);
+    EXPECT_FALSE(ShowsBarLabel());
 
-    const uint32_t held = HoldUntilPlayIsLeft(GAMEPAD_B);
+    const uint32_t held = HoldUntilPlayIsLeft(GAMEPAD_LEFT_SHOULDER);
     EXPECT_EQ(game_state, STATE_MAIN_MENU);
     EXPECT_GE(held, static_cast<uint32_t>(PAD_BACK_HOLD_MS));
     EXPECT_LT(held, static_cast<uint32_t>(PAD_BACK_HOLD_MS + 2 * FRAME_PERIOD_MS));
 }
 
-TEST_F(GamepadPlayTest, BackBoundToAnotherButtonIsHeldThereAndBNoLongerLeaves)
-{
-    BindButton(ACTION_BACK, GAMEPAD_Y);
-    StartGame(GAMEPAD_X);
-    EXPECT_GE(HoldUntilPlayIsLeft(GAMEPAD_B), 2000u);
-    EXPECT_EQ(game_state, STATE_PLAYING);
-    HoldUntilPlayIsLeft(GAMEPAD_Y);
-    EXPECT_EQ(game_state, STATE_MAIN_MENU);
-}
-
 TEST_F(GamepadPlayTest, ButtonHeldIntoTheNextScreenActsThereOnlyOncePressedAgain)
 {
-    const unsigned presses[] = {GAMEPAD_START, 0, GAMEPAD_A, GAMEPAD_A, GAMEPAD_A, GAMEPAD_A};
-    for (unsigned buttons : presses) Pad(buttons);
+    for (unsigned buttons : {GAMEPAD_START, 0u, GAMEPAD_A, GAMEPAD_A, GAMEPAD_A, GAMEPAD_A}) Pad(buttons);
     ASSERT_EQ(game_state, STATE_PLAYING);
     EXPECT_EQ(fire_cooldown, FIRE_INTERVAL) << "the A that chose medium does not fire";
     Pad(0);
@@ -126,7 +140,7 @@ TEST_F(GamepadPlayTest, ButtonHeldIntoTheNextScreenActsThereOnlyOncePressedAgain
 
 TEST_F(GamepadPlayTest, StartPausesAndResumesAndAStickHeldWhenFocusReturnsOnlyWhenPushedAgain)
 {
-    StartGame(GAMEPAD_X);
+    StartOnPad(GAMEPAD_X);
     Pad(GAMEPAD_START);
     EXPECT_EQ(play_paused, PAUSE_BY_KEY);
     Pad(GAMEPAD_START | GAMEPAD_DPAD_UP);
