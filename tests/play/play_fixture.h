@@ -14,7 +14,6 @@
 #include "app/shell.h"
 #include "game/craft.h"
 #include "game/enemies.h"
-#include "game/explosions.h"
 #include "input/key_codes.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_audio.h"
@@ -52,32 +51,11 @@ protected:
         for (int kind = 0; kind < ENEMY_KIND_COUNT; ++kind) ClearEnemies(kind);
     }
 
-    static int CraftWorldY() { return craft.vars[VAR_WORLD_Y]; }
-
-    // Flies up with Up held and the tank kept full until the craft's world y
-    // is at most target_y. False when the craft crashed first.
-    static bool ClimbTo(int target_y)
-    {
-        for (int frame = 0; frame < 2000 && CraftWorldY() > target_y; ++frame) {
-            fuel = FUEL_FULL;
-            Frame({DIK_UP});
-            if (game_state != STATE_PLAYING) return false;
-        }
-        return CraftWorldY() <= target_y;
-    }
-
     // Whether the mixer's next samples hold anything but silence.
     static bool Audible()
     {
         std::vector<int16_t> out(4096);
         HeadlessMixAudio(out.data(), static_cast<int>(out.size()));
         return std::any_of(out.begin(), out.end(), [](int16_t sample) { return sample != 0; });
-    }
-
-    static int ActiveExplosions()
-    {
-        int count = 0;
-        for (const Sprite& explosion : explosions) count += explosion.state == 1 ? 1 : 0;
-        return count;
     }
 };
