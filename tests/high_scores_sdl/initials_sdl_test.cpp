@@ -51,13 +51,6 @@ protected:
         GameFrame();
     }
 
-    // A game over with this score, and the frame that shows the initials screen.
-    static void EndGame(int game_difficulty, int game_score)
-    {
-        ASSERT_EQ(GameOver(game_difficulty, game_score, "wavedart-demo 1\n"), 1);
-        GameFrame();
-    }
-
     // Whether scores.txt holds the entry, whatever its date and replay.
     bool Kept(const std::string& entry) const
     {
@@ -72,12 +65,14 @@ protected:
 
 TEST_F(InitialsSdlTest, KeysAlone)
 {
-    EndGame(1, 4200);
-    TapKey(SDL_SCANCODE_K, SDLK_k);
-    TapKey(SDL_SCANCODE_UP, SDLK_UP);  // the second letter, A, becomes B
-    TapKey(SDL_SCANCODE_RIGHT, SDLK_RIGHT);
-    TapKey(SDL_SCANCODE_7, SDLK_7);
-    TapKey(SDL_SCANCODE_RETURN, SDLK_RETURN);
+    ASSERT_EQ(GameOver(1, 4200, "wavedart-demo 1\n"), 1);
+    GameFrame();
+    // K typed, the second letter stepped up from A to B, the third typed.
+    for (const auto& [scancode, keycode] : {std::pair{SDL_SCANCODE_K, SDLK_k}, {SDL_SCANCODE_UP, SDLK_UP},
+                                            {SDL_SCANCODE_RIGHT, SDLK_RIGHT}, {SDL_SCANCODE_7, SDLK_7},
+                                            {SDL_SCANCODE_RETURN, SDLK_RETURN}}) {
+        TapKey(scancode, keycode);
+    }
     EXPECT_EQ(game_state, STATE_HIGH_SCORES);
     EXPECT_TRUE(Kept("medium KB7 4200 3 no"));
     TapKey(SDL_SCANCODE_BACKSPACE, SDLK_BACKSPACE);
@@ -92,14 +87,12 @@ TEST_F(InitialsSdlTest, APadAlone)
     ASSERT_NE(pad.stick, nullptr) << SDL_GetError();
     SDL_Joystick* stick = pad.stick;
     GameFrame();
-
-    EndGame(2, 800);
-    PressPadButton(stick, SDL_CONTROLLER_BUTTON_DPAD_UP);
-    PressPadButton(stick, SDL_CONTROLLER_BUTTON_DPAD_UP);
-    PressPadButton(stick, SDL_CONTROLLER_BUTTON_A);
-    PressPadButton(stick, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
-    PressPadButton(stick, SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
-    PressPadButton(stick, SDL_CONTROLLER_BUTTON_START);
+    ASSERT_EQ(GameOver(2, 800, "wavedart-demo 1\n"), 1);
+    GameFrame();
+    for (auto button : {SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_CONTROLLER_BUTTON_A,
+                        SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, SDL_CONTROLLER_BUTTON_START}) {
+        PressPadButton(stick, button);
+    }
     EXPECT_EQ(game_state, STATE_HIGH_SCORES);
     EXPECT_TRUE(Kept("hard C9A 800 3 no"));
 
