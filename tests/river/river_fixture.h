@@ -1,14 +1,13 @@
 // A temporary working folder with small 8-bit art sheets written into its
-// art/ folder, a started headless display, and the missiles, explosions,
-// depots and bridge loaded from the sheets: frame i of the missiles and the
-// explosions is colour 100 + i, the depot 60 and the bridge 70.
+// art/ folder, a started headless display, and the missiles, explosions and
+// depots loaded from the sheets: frame i of the missiles and the explosions
+// is colour 100 + i, the depot 60.
 #pragma once
 
 #include <filesystem>
 #include <functional>
 #include <string>
 
-#include "game/bridge.h"
 #include "game/camera.h"
 #include "game/explosions.h"
 #include "game/fuel_depots.h"
@@ -21,12 +20,11 @@ protected:
     {
         GraphicsTest::SetUp();
         std::filesystem::create_directories("art");
-        auto numbered = [](int i, int, int) { return static_cast<uint8_t>(100 + i); };
+        auto numbered = [](int i) { return static_cast<uint8_t>(100 + i); };
         WriteCellSheet("missle.bmp", 8, 8, 8, 2, numbered);
         WriteCellSheet("explosion.bmp", 48, 48, 6, 3, numbered);
-        WriteCellSheet("fuel.bmp", 48, 96, 1, 1, [](int, int, int) { return uint8_t{60}; });
-        WriteCellSheet("bridge.bmp", 128, 64, 1, 1, [](int, int, int) { return uint8_t{70}; });
-        ASSERT_EQ(LoadMissiles() + LoadExplosions() + LoadFuelDepots() + LoadBridge(), 4);
+        WriteCellSheet("fuel.bmp", 48, 96, 1, 1, [](int) { return uint8_t{60}; });
+        ASSERT_EQ(LoadMissiles() + LoadExplosions() + LoadFuelDepots(), 3);
         camera_x = 0;
         camera_y = 0;
         FillSurface(back_surface, 0, nullptr);
@@ -37,24 +35,21 @@ protected:
         DestroyMissiles();
         DestroyExplosions();
         DestroyFuelDepots();
-        DestroyBridge();
         GraphicsTest::TearDown();
     }
 
     // Writes art/<name>: a sheet of columns x rows cells of w x h framed by
-    // one-pixel borders of colour 0; pixel (px, py) of cell i is
-    // cell(i, px, py), and palette entry i is (i, 255 - i, i / 2).
+    // one-pixel borders of colour 0, every pixel of cell i cell(i).
     static void WriteCellSheet(const std::string& name, int w, int h, int columns, int rows,
-                               const std::function<uint8_t(int, int, int)>& cell)
+                               const std::function<uint8_t(int)>& cell)
     {
         BmpLayout layout;
         layout.width = columns * (w + 1) + 1;
         layout.height = rows * (h + 1) + 1;
         layout.pixel = [=](int x, int y) -> uint32_t {
             if (x % (w + 1) == 0 || y % (h + 1) == 0) return 0;
-            return cell((y / (h + 1)) * columns + x / (w + 1), x % (w + 1) - 1, y % (h + 1) - 1);
+            return cell((y / (h + 1)) * columns + x / (w + 1));
         };
-        layout.colour = [](int i) { return PaletteEntry{uint8_t(i), uint8_t(255 - i), uint8_t(i / 2), 0}; };
         WriteBmp("art/" + name, layout);
     }
 };
