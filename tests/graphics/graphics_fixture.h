@@ -6,8 +6,8 @@
 #include <unistd.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,23 +15,14 @@
 #include "graphics/bitmap.h"
 #include "graphics/display.h"
 
-// An 8-bit picture stored bottom-up or top-down.
+// An 8-bit picture stored bottom-up or top-down, palette entry i
+// (i / 2, 255 - i, i).
 struct BmpLayout {
     int width = 4;
     int height = 2;
     bool top_down = false;
     std::function<uint32_t(int, int)> pixel = [](int x, int y) { return uint32_t(y * 16 + x); };
-    std::function<PaletteEntry(int)> colour = [](int i) {
-        return PaletteEntry{uint8_t(i / 2), uint8_t(255 - i), uint8_t(i), 0};
-    };
 };
-
-// The bytes with size bytes at offset at replaced by value, little-endian.
-inline std::vector<uint8_t> Patched(std::vector<uint8_t> bytes, std::size_t at, uint32_t value, int size = 4)
-{
-    for (int i = 0; i < size; ++i) bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
-    return bytes;
-}
 
 inline std::vector<uint8_t> MakeBmp(const BmpLayout& layout)
 {
@@ -49,10 +40,7 @@ inline std::vector<uint8_t> MakeBmp(const BmpLayout& layout)
         {uint32_t(layout.top_down ? -layout.height : layout.height), 4}, {1, 2}, {8, 2}, {0, 4}, {size, 4},
         {2835, 4}, {2835, 4}, {0, 4}, {0, 4}};
     for (const auto& [value, count] : fields) put(value, count);
-    for (int i = 0; i < PALETTE_SIZE; ++i) {
-        const PaletteEntry e = layout.colour(i);
-        put(uint32_t(e.blue | e.green << 8 | e.red << 16), 4);
-    }
+    for (uint32_t i = 0; i < PALETTE_SIZE; ++i) put(i | (255 - i) << 8 | i / 2 << 16, 4);
     for (int r = 0; r < layout.height; ++r) {
         const int y = layout.top_down ? r : layout.height - 1 - r;
         for (int x = 0; x < layout.width; ++x) put(layout.pixel(x, y), 1);
@@ -64,10 +52,7 @@ inline std::vector<uint8_t> MakeBmp(const BmpLayout& layout)
 
 inline void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(file, nullptr) << path;
-    if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), long(bytes.size()));
 }
 
 inline void WriteBmp(const std::string& path, const BmpLayout& layout)
