@@ -53,12 +53,11 @@ TEST_F(SoundCuesTest, UpArrowStartsTheEngineOncePerLifeSpaceAShotAndEveryEndOfPl
     fire_cooldown = FIRE_INTERVAL;
     PlayFrame({DIK_SPACE});
     EXPECT_EQ(GetSoundStatus(engine_sound), 0);
+    EXPECT_EQ(SoundsPlaying(), 1);
     EXPECT_EQ(GetSoundStatus(player_missile_sounds[0]), DSBSTATUS_PLAYING);
-    EXPECT_EQ(GetSoundStatus(player_missile_sounds[1]), 0);
     StopAllSounds();
     PlayFrame({DIK_UP});
     EXPECT_EQ(GetSoundStatus(engine_sound), DSBSTATUS_PLAYING | DSBSTATUS_LOOPING);
-    EXPECT_NEAR(MeanLevel(Mix(400)), LEVEL_64 * Gain(-1200), 1.0);
     StopSound(engine_sound);
     PlayFrame({DIK_UP});
     EXPECT_EQ(GetSoundStatus(engine_sound), 0) << "once a life: stopped by hand, it stays off";
