@@ -2,7 +2,7 @@
 // through SDL's software renderer: the front surface converted through the
 // palette, scaled in either mode with its shape kept and black bars, shown
 // again at once on a palette change or a fill of the visible surface, and a
-// picture already shown not drawn again unless the window needs it.
+// picture already shown not drawn again unless the window is uncovered.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
@@ -115,34 +115,6 @@ TEST_P(VideoSdlTest, FrameIsShownThroughThePaletteAndPaletteChangesAndVisibleFil
     EXPECT_EQ(WindowPixel(100, 100), 0u) << "the visible surface was cleared";
 }
 
-TEST_P(VideoSdlTest, PictureGrowsByWholeFactorsOrShrinksToFitWithBlackBars)
-{
-    const DisplayRect pixel{1, 1, 2, 2};
-    FillSurface(back_surface, 5, nullptr);
-    FillSurface(back_surface, 6, &pixel);
-    const uint32_t bar = 0, picture = 0x0AC81E, dot = 0xFA0078;
-    struct Case {
-        int width, height, x, y;
-        uint32_t colour;
-    };
-    // Where the picture goes at each size is the placement's own test; here
-    // the window shows it there, whole pixels enlarged, black around it.
-    const Case cases[] = {
-        // 2x: pixel (1, 1) covers (2, 2) to (3, 3), offset by the bars.
-        {1280, 960, 2, 2, dot},       {1280, 960, 3, 3, dot},        {1280, 960, 4, 4, picture},
-        {1400, 1000, 59, 500, bar},   {1400, 1000, 60, 20, picture}, {1400, 1000, 1339, 979, picture},
-        {1400, 1000, 700, 19, bar},
-        // Smaller than the picture: 320 x 240, fitted.
-        {320, 300, 160, 29, bar},     {320, 300, 10, 40, picture},   {320, 300, 319, 269, picture},
-        {320, 300, 160, 270, bar},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << " at " << c.x << "," << c.y);
-        Resize(c.width, c.height);
-        EXPECT_EQ(WindowPixel(c.x, c.y), c.colour);
-    }
-}
-
 TEST(VideoSdlChoice, ThePlayersChoiceForTheRunOverridesWhatTheGameAsks)
 {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
@@ -161,7 +133,7 @@ TEST(VideoSdlChoice, ThePlayersChoiceForTheRunOverridesWhatTheGameAsks)
     }
 }
 
-TEST_P(VideoSdlTest, SharpShowsThePictureAtItsSizeAndFillAsLargeAsItsShapeFitsWithCrispEdges)
+TEST_P(VideoSdlTest, SharpShowsWholePixelsAndFillAsLargeAsItsShapeFitsWithCrispEdgesAndBlackBars)
 {
     // Stripes four pixels wide, so that each edge's blend stands apart.
     FillSurface(back_surface, 5, nullptr);
@@ -169,31 +141,33 @@ TEST_P(VideoSdlTest, SharpShowsThePictureAtItsSizeAndFillAsLargeAsItsShapeFitsWi
         const DisplayRect stripe{x, 0, x + 4, 480};
         FillSurface(back_surface, 6, &stripe);
     }
-    Resize(1366, 768);
     const uint32_t bar = 0, green = 0x0AC81E, pink = 0xFA0078;
+    constexpr int SHARP = PLATFORM_SCALING_SHARP, FILL = PLATFORM_SCALING_FILL;
     struct Case {
-        int scaling, x, y;
+        int width, height, scaling, x, y;
         uint32_t colour;
     };
     const Case cases[] = {
-        // Sharp: 640 x 480 at (363, 144).
-        {PLATFORM_SCALING_SHARP, 362, 300, bar},   {PLATFORM_SCALING_SHARP, 363, 300, pink},
-        {PLATFORM_SCALING_SHARP, 1002, 300, green}, {PLATFORM_SCALING_SHARP, 1003, 300, bar},
-        {PLATFORM_SCALING_SHARP, 367, 143, bar},   {PLATFORM_SCALING_SHARP, 367, 144, green},
-        {PLATFORM_SCALING_SHARP, 367, 623, green}, {PLATFORM_SCALING_SHARP, 367, 624, bar},
-        // Fill: 1024 x 768 at (171, 0).
-        {PLATFORM_SCALING_FILL, 170, 300, bar},    {PLATFORM_SCALING_FILL, 171, 300, pink},
-        {PLATFORM_SCALING_FILL, 1194, 300, green}, {PLATFORM_SCALING_FILL, 1195, 300, bar},
-        {PLATFORM_SCALING_FILL, 179, 0, green},    {PLATFORM_SCALING_FILL, 179, 767, green},
+        // Sharp at 1366 x 768: 640 x 480 at (363, 144); fill: 1024 x 768 at (171, 0).
+        {1366, 768, SHARP, 362, 300, bar},   {1366, 768, SHARP, 363, 300, pink},  {1366, 768, SHARP, 1002, 300, green},
+        {1366, 768, SHARP, 1003, 300, bar},  {1366, 768, SHARP, 367, 143, bar},   {1366, 768, SHARP, 367, 144, green},
+        {1366, 768, SHARP, 367, 623, green}, {1366, 768, SHARP, 367, 624, bar},   {1366, 768, FILL, 170, 300, bar},
+        {1366, 768, FILL, 171, 300, pink},   {1366, 768, FILL, 1194, 300, green}, {1366, 768, FILL, 1195, 300, bar},
+        {1366, 768, FILL, 179, 0, green},    {1366, 768, FILL, 179, 767, green},
+        // Sharp doubled at 1280 x 960, and shrunk to 320 x 240 at (0, 30).
+        {1280, 960, SHARP, 7, 5, pink},      {1280, 960, SHARP, 8, 5, green},     {1280, 960, SHARP, 1279, 959, green},
+        {320, 300, SHARP, 160, 29, bar},     {320, 300, SHARP, 0, 30, pink},      {320, 300, SHARP, 160, 270, bar},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "mode " << c.scaling << " at " << c.x << "," << c.y);
+        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << " mode " << c.scaling << " at " << c.x << "," << c.y);
         PlatformSetScaling(c.scaling);
+        Resize(c.width, c.height);
         EXPECT_EQ(WindowPixel(c.x, c.y), c.colour);
     }
-    PlatformSetScaling(PLATFORM_SCALING_SHARP);
+    Resize(1366, 768);
+    PlatformSetScaling(SHARP);
     EXPECT_EQ(LongestBlend(363, 300, 640, pink, green), 0);
-    PlatformSetScaling(PLATFORM_SCALING_FILL);
+    PlatformSetScaling(FILL);
     EXPECT_EQ(LongestBlend(171, 300, 1024, pink, green), 1);
     // At another size fill scales anew, rather than stretch what it made before.
     Resize(1400, 1050);
