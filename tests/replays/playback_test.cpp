@@ -21,8 +21,6 @@
 #include "platform/random.h"
 #include "replays/attract.h"
 #include "replays/demo_file.h"
-#include "replays/playback.h"
-#include "replays/recorder.h"
 #include "replays_fixture.h"
 
 namespace {
@@ -32,12 +30,12 @@ std::vector<unsigned char> Now()
 {
     std::vector<unsigned char> bytes;
     const auto add = [&bytes](const void* data, std::size_t size) {
-        const auto* begin = static_cast<const unsigned char*>(data);
-        bytes.insert(bytes.end(), begin, begin + size);
+        bytes.insert(bytes.end(), static_cast<const unsigned char*>(data), static_cast<const unsigned char*>(data) + size);
     };
-    const int globals[] = {game_state,   score,         lives,           level,        fuel,     difficulty,
-                           scroll_speed, player_dx,     fire_cooldown,   engine_sound_on,       death_frames,
-                           camera_x,     camera_y,      bridge_x,        bridge_y,     fuel_blink};
+    const int globals[] = {game_state,    score,           lives,       level,    fuel,         difficulty,
+                           scroll_speed,  player_dx,       fire_cooldown, engine_sound_on, death_frames,
+                           camera_x,      camera_y,        bridge_x,    bridge_y, fuel_blink};
+    const wavedart::RandomState random = wavedart::SaveRandom();
     add(globals, sizeof globals);
     add(&craft, sizeof craft);
     add(&bridge, sizeof bridge);
@@ -45,7 +43,6 @@ std::vector<unsigned char> Now()
     add(explosions, sizeof explosions);
     add(missiles, sizeof missiles);
     add(fuel_depots, sizeof fuel_depots);
-    const wavedart::RandomState random = wavedart::SaveRandom();
     add(&random, sizeof random);
     return bytes;
 }
@@ -57,46 +54,34 @@ protected:
     void SetUp() override
     {
         ReplaysTest::SetUp();
-        SetFinishedGameHandler([this](const FinishedGame& game) { recorded = game; });
-        StartGame(DIK_D);
-        for (int i = 0; i < 80; ++i) Frame({DIK_UP, DIK_SPACE, i % 30 < 15 ? DIK_LEFT : DIK_RIGHT});
-        CrashUntilGameOver();
-        Frame({DIK_BACK});
-        Frame();
-        ASSERT_EQ(game_state, STATE_MAIN_MENU);
-        std::string error;
-        ASSERT_TRUE(ParseDemo(recorded.replay, &demo, &error_at)) << error_at.what;
+        PlayHardGame();
+        game = recorded;
+        DemoError error_at;
+        ASSERT_TRUE(ParseDemo(game.replay, &demo, &error_at)) << error_at.what;
     }
 
-    // Runs frames with nothing held until the replay has played out.
-    int PlayOut()
+    void Start(PlaybackMode mode)
     {
-        int frames = 0;
-        while (PlaybackActive() && !PlaybackPlayedOut() && frames < 20000) {
-            Frame();
-            frames += 1;
-        }
-        return frames;
+        std::string error;
+        ASSERT_TRUE(StartPlayback(demo, mode, &error)) << error;
     }
 
-    FinishedGame recorded;
+    FinishedGame game;
     Demo demo;
-    DemoError error_at;
 };
 
-TEST_F(PlaybackTest, AWatchedReplayPlaysTheGameToItsEndAndAKeyReturnsDoingNothingElse)
+TEST_F(PlaybackTest, AWatchedReplayPlaysTheGameToItsEndNeverPausedAndAKeyReturnsDoingNothingElse)
 {
     const std::vector<unsigned char> before = Now();
-    std::string error;
+    for (KeySnapshot& keys : demo.frames) keys[DIK_P] = 0x80;
     // The key that chose the replay is still held: only a new press ends it.
     Frame({DIK_RETURN});
-    ASSERT_TRUE(StartPlayback(demo, PlaybackMode::WATCH, &error)) << error;
+    Start(PlaybackMode::WATCH);
     for (int i = 0; i < 10; ++i) Frame({DIK_RETURN});
-    EXPECT_TRUE(PlaybackActive());
-    PlayOut();
+    EXPECT_EQ(PlayOut() + 10, static_cast<int>(game.result.frames));
     ASSERT_TRUE(PlaybackPlayedOut());
-    EXPECT_EQ(PlaybackResult(), recorded.result);
-    EXPECT_EQ(game_state, STATE_GAME_OVER);
+    EXPECT_EQ(play_paused, PAUSE_NONE);
+    EXPECT_EQ(PlaybackResult(), game.result);
     for (int i = 0; i < 100; ++i) Frame();
     EXPECT_TRUE(PlaybackActive());
     EXPECT_EQ(game_state, STATE_GAME_OVER);
@@ -111,25 +96,15 @@ TEST_F(PlaybackTest, AWatchedReplayPlaysTheGameToItsEndAndAKeyReturnsDoingNothin
     EXPECT_EQ(game_state, STATE_NEW_GAME_MENU);
 }
 
-TEST_F(PlaybackTest, AReplayNeverPausesItselfAndOnlyAGamesReplayCanBeWatched)
+TEST_F(PlaybackTest, OnlyAGamesReplayCanBePlayed)
 {
-    for (KeySnapshot& keys : demo.frames) keys[DIK_P] = 0x80;
-    std::string error;
-    ASSERT_TRUE(StartPlayback(demo, PlaybackMode::WATCH, &error));
-    const int frames = PlayOut();
-    EXPECT_EQ(play_paused, PAUSE_NONE);
-    EXPECT_EQ(static_cast<uint32_t>(frames), recorded.result.frames);
-    EXPECT_EQ(PlaybackResult(), recorded.result);
-    StopPlayback();
-
-    Demo session = demo;
+    Demo session = demo, version1 = demo, jumping = demo;
     session.start = DemoStart::START_UP;
-    Demo version1 = demo;
     version1.version = 1;
-    Demo jumping = demo;
     jumping.jumps = {DemoJump{3, STATE_QUIT}};
     for (const PlaybackMode mode : {PlaybackMode::ATTRACT, PlaybackMode::AS_PLAYER}) {
         for (const Demo* refused : {&session, &version1, &jumping}) {
+            std::string error;
             EXPECT_FALSE(StartPlayback(*refused, mode, &error));
             EXPECT_EQ(error, "it is not the replay of one game");
         }
@@ -137,40 +112,35 @@ TEST_F(PlaybackTest, AReplayNeverPausesItselfAndOnlyAGamesReplayCanBeWatched)
     EXPECT_FALSE(PlaybackActive());
 }
 
-TEST_F(PlaybackTest, AGamePlayedAsThePlayersIsRecordedAsItWasAndThenTheDevicesTakeOver)
+// Played as the player's, a game is recorded as it was and then the devices
+// take over; a key hands it over to them at once.
+TEST_F(PlaybackTest, AGamePlayedAsThePlayersIsRecordedAsItWasAndAKeyHandsItOver)
 {
-    FinishedGame again;
-    SetFinishedGameHandler([&again](const FinishedGame& game) { again = game; });
-    std::string error;
-    ASSERT_TRUE(StartPlayback(demo, PlaybackMode::AS_PLAYER, &error)) << error;
+    Start(PlaybackMode::AS_PLAYER);
     EXPECT_TRUE(PlaybackAsPlayer());
     for (int frame = 0; frame < 20000 && PlaybackActive(); ++frame) Frame();
-    EXPECT_EQ(again.replay, recorded.replay);
-    EXPECT_EQ(again.result, recorded.result);
+    EXPECT_EQ(recorded.replay, game.replay);
+    EXPECT_EQ(recorded.result, game.result);
     EXPECT_EQ(game_state, STATE_GAME_OVER);
     EXPECT_EQ(PlatformMasterVolume(), PLATFORM_MASTER_VOLUME_MAX);
     // No press is held back: the first one acts.
     Frame({DIK_BACK});
     Frame();
-    EXPECT_EQ(game_state, STATE_MAIN_MENU);
-}
+    ASSERT_EQ(game_state, STATE_MAIN_MENU);
 
-TEST_F(PlaybackTest, AKeyHandsAGamePlayedAsThePlayersOverToTheDevicesThere)
-{
-    FinishedGame again;
-    SetFinishedGameHandler([&again](const FinishedGame& game) { again = game; });
-    std::string error;
-    ASSERT_TRUE(StartPlayback(demo, PlaybackMode::AS_PLAYER, &error));
+    Start(PlaybackMode::AS_PLAYER);
     for (int i = 0; i < 40; ++i) Frame();
     ASSERT_EQ(game_state, STATE_PLAYING);
     CrashUntilGameOver();
     EXPECT_FALSE(PlaybackActive());
-    const std::string head = recorded.replay.substr(0, recorded.replay.find("result"));
-    EXPECT_EQ(again.replay.substr(0, head.size()), head);
-    EXPECT_NE(again.result, recorded.result);
+    const std::string head = game.replay.substr(0, game.replay.find("result"));
+    EXPECT_EQ(recorded.replay.substr(0, head.size()), head);
+    EXPECT_NE(recorded.result, game.result);
 }
 
-TEST_F(PlaybackTest, AttractModeStartsAfterTheIdleTimeSilentAndOneKeyEndsIt)
+// Attract mode starts after the idle time, silent; one key ends it, and
+// else it returns by itself a while after the end screen.
+TEST_F(PlaybackTest, AttractModeStartsAfterTheIdleTimeSilentAndOneKeyOrItsEndEndsIt)
 {
     int asked = 0;
     SetAttractSource([this, &asked](Demo* out) {
@@ -182,7 +152,6 @@ TEST_F(PlaybackTest, AttractModeStartsAfterTheIdleTimeSilentAndOneKeyEndsIt)
     const std::vector<unsigned char> before = Now();
     const int idle_frames = static_cast<int>(ATTRACT_IDLE_MS / FRAME_PERIOD_MS);
     for (int i = 0; i < idle_frames - 2; ++i) Frame();
-    EXPECT_FALSE(PlaybackActive());
     // A key held sets it waiting again, from that frame.
     Frame({DIK_LEFT});
     for (int i = 0; i < idle_frames - 1; ++i) Frame();
@@ -194,23 +163,13 @@ TEST_F(PlaybackTest, AttractModeStartsAfterTheIdleTimeSilentAndOneKeyEndsIt)
     EXPECT_EQ(PlatformMasterVolume(), 0);
     for (int i = 0; i < 40; ++i) Frame();
     EXPECT_EQ(game_state, STATE_PLAYING);
-
     Frame({DIK_ESCAPE});
     EXPECT_FALSE(PlaybackActive());
     EXPECT_EQ(PlatformMasterVolume(), PLATFORM_MASTER_VOLUME_MAX);
     EXPECT_TRUE(Now() == before);
     for (int i = 0; i < 3; ++i) Frame({DIK_ESCAPE});
     EXPECT_EQ(game_state, STATE_MAIN_MENU);
-    SetAttractSource(nullptr);
-}
 
-TEST_F(PlaybackTest, AttractModeReturnsByItselfAWhileAfterTheEndScreen)
-{
-    SetAttractSource([this](Demo* out) {
-        *out = demo;
-        return true;
-    });
-    const std::vector<unsigned char> before = Now();
     for (int i = 0; i < 1100 && !PlaybackActive(); ++i) Frame();
     ASSERT_TRUE(PlaybackActive());
     PlayOut();

@@ -11,19 +11,16 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "app/pause.h"
 #include "platform/headless/headless_video.h"
 #include "platform/window.h"
 #include "replays/demo_file.h"
-#include "replays/recorder.h"
 #include "replays_fixture.h"
 #include "tools/demo/run_report.h"
 
 namespace {
 
-std::vector<FinishedGame> finished;
 std::FILE* trace = nullptr;
 unsigned traced = 0;
 // The hash of the last picture shown in this frame, and of those of the
@@ -31,17 +28,12 @@ unsigned traced = 0;
 uint64_t shown = 0;
 std::string pictures;
 
-void KeepPicture(const HeadlessFrame* frame)
-{
-    shown = HeadlessFrameHash(frame);
-}
-
 // The replays' part of the frame, then the trace line and the pictures of a
 // frame the game ran; a paused frame's picture is not the game's.
 void TraceAfterFrame(int handler_ran)
 {
     ReplaysAfterFrame(handler_ran);
-    if (trace && handler_ran) {
+    if (handler_ran) {
         ReportFrame(trace, ++traced, true);
         char line[64];
         std::snprintf(line, sizeof line, "%u %016" PRIx64 "\n", traced, shown);
@@ -50,22 +42,17 @@ void TraceAfterFrame(int handler_ran)
     shown = 0;
 }
 
-// The last picture of each of the game's frames in the replay tool's lines.
-// The frame's first picture may show what the screen held before with the
-// game's palette: the screen before the game, or the pause's, which the
-// replay never had.
-std::string GamePictures(const std::string& text)
+// The lines of text that keep(line, next line) keeps.
+template <class Keep> std::string Lines(const std::string& text, Keep keep)
 {
-    std::istringstream lines(text);
-    std::string line;
-    std::string kept;
-    std::string last;
-    while (std::getline(lines, line)) {
-        if (line.rfind("0 ", 0) == 0) continue;
-        if (!last.empty() && line.substr(0, line.find(' ')) != last.substr(0, last.find(' '))) kept += last + "\n";
-        last = line;
+    std::istringstream lines(text + "\n");
+    std::string kept, line, next;
+    std::getline(lines, line);
+    for (bool more = true; more; line = next) {
+        more = static_cast<bool>(std::getline(lines, next));
+        if (keep(line, more ? next : "")) kept += line + "\n";
     }
-    return last.empty() ? kept : kept + last + "\n";
+    return kept;
 }
 
 // The frame lines of a trace, without the lines that mark levels and ends,
@@ -74,40 +61,48 @@ std::string GamePictures(const std::string& text)
 // before left them, which the game never reads again.
 std::string FrameLines(const std::string& text)
 {
-    std::istringstream lines(text);
-    std::string line;
-    std::string kept;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line[0] >= '0' && line[0] <= '9' && line.rfind("1 ", 0) != 0) kept += line + "\n";
-    }
-    return kept;
+    return Lines(text, [](const std::string& line, const std::string&) {
+        return !line.empty() && line[0] >= '0' && line[0] <= '9' && !line.starts_with("1 ");
+    });
 }
 
-std::string ReadAll(std::FILE* file)
+// The last picture of each of the game's frames in the replay tool's lines.
+// The frame's first picture may show what the screen held before with the
+// game's palette: the screen before the game, or the pause's, which the
+// replay never had.
+std::string GamePictures(const std::string& text)
 {
-    std::string text;
-    char buffer[4096];
-    while (file && std::fgets(buffer, sizeof buffer, file)) text += buffer;
-    return text;
+    return Lines(text, [](const std::string& line, const std::string& next) {
+        return !line.empty() && !line.starts_with("0 ") && line.substr(0, line.find(' ')) != next.substr(0, next.find(' '));
+    });
 }
 
-std::string RunTool(const std::string& replay, const std::string& pictures_file = "")
+std::string ReadAll(const std::string& path)
 {
-    const std::string command = std::string(REPLAY_TOOL) + " --trace --data . " +
-                                (pictures_file.empty() ? "" : "--pictures " + pictures_file + " ") + replay;
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The replay tool's trace of text, as a replay file of its own.
+std::string RunTool(const std::string& text, const std::string& options = "")
+{
+    const std::string file = ::testing::TempDir() + "wavedart_recorded_" + std::to_string(getpid()) + ".demo";
+    std::ofstream(file, std::ios::binary) << text;
+    const std::string command = std::string(REPLAY_TOOL) + " --trace --data . " + options + file;
+    std::string out;
     std::FILE* pipe = popen(command.c_str(), "r");
-    const std::string out = ReadAll(pipe);
+    char buffer[4096];
+    while (pipe && std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
     EXPECT_EQ(pipe ? pclose(pipe) : -1, 0) << command;
+    std::filesystem::remove(file);
     return out;
 }
 
 TEST_F(ReplaysTest, AGameRecordedAfterAnotherWithAPauseAndALostFocusReplaysTheSameInAFreshProcess)
 {
-    SetFinishedGameHandler([](const FinishedGame& game) { finished.push_back(game); });
     StartGame(DIK_E);
     for (int i = 0; i < 40; ++i) Frame({DIK_UP, DIK_SPACE});
     CrashUntilGameOver();
-    ASSERT_EQ(finished.size(), 1u);
     Frame({DIK_BACK});
     Frame();
 
@@ -115,9 +110,8 @@ TEST_F(ReplaysTest, AGameRecordedAfterAnotherWithAPauseAndALostFocusReplaysTheSa
     Frame({DIK_N});
     Frame({DIK_M});
     ASSERT_EQ(game_state, STATE_NEW_GAME);
-    traced = 0;
     app_extensions.after_frame = TraceAfterFrame;
-    HeadlessSetShowHook(KeepPicture);
+    HeadlessSetShowHook([](const HeadlessFrame* frame) { shown = HeadlessFrameHash(frame); });
     for (int i = 0; i < 60; ++i) Frame({DIK_UP, DIK_SPACE, i % 20 < 10 ? DIK_RIGHT : DIK_LEFT});
     Frame({DIK_P, DIK_UP});
     ASSERT_EQ(play_paused, PAUSE_BY_KEY);
@@ -135,36 +129,28 @@ TEST_F(ReplaysTest, AGameRecordedAfterAnotherWithAPauseAndALostFocusReplaysTheSa
     CrashUntilGameOver();
     app_extensions.after_frame = ReplaysAfterFrame;
     HeadlessSetShowHook(nullptr);
-    ASSERT_EQ(finished.size(), 2u);
-    const FinishedGame& game = finished[1];
-    EXPECT_EQ(game.difficulty, 1);
-    EXPECT_EQ(game.result.ships, -1);
-    EXPECT_EQ(game.result.frames, traced);
+    EXPECT_EQ(recorded.difficulty, 1);
+    EXPECT_EQ(recorded.result.ships, -1);
+    EXPECT_EQ(recorded.result.frames, traced);
 
-    const std::string file =
-        (std::filesystem::temp_directory_path() / ("wavedart_recorded_game_" + std::to_string(getpid()) + ".demo"))
-            .string();
-    std::ofstream(file, std::ios::binary) << game.replay;
-    const std::string pictures_file = file + ".pictures";
-    const std::string replayed = RunTool(file, pictures_file);
+    const std::string pictures_file = ::testing::TempDir() + "wavedart_recorded_" + std::to_string(getpid()) + ".pictures";
+    const std::string replayed = RunTool(recorded.replay, "--pictures " + pictures_file + " ");
     std::rewind(trace);
-    EXPECT_EQ(FrameLines(replayed), FrameLines(ReadAll(trace)));
-    std::ifstream tool_pictures(pictures_file);
-    const std::string tool_lines(std::istreambuf_iterator<char>(tool_pictures), {});
+    std::string live;
+    for (int c; (c = std::fgetc(trace)) != EOF;) live += static_cast<char>(c);
+    EXPECT_EQ(FrameLines(replayed), FrameLines(live));
     EXPECT_GT(pictures.size(), 100u * 18);
-    EXPECT_EQ(GamePictures(tool_lines), pictures);
+    EXPECT_EQ(GamePictures(ReadAll(pictures_file)), pictures);
     std::filesystem::remove(pictures_file);
-    EXPECT_NE(replayed.find(FormatDemoResult(game.result) + "\n"), std::string::npos) << replayed;
+    EXPECT_NE(replayed.find(FormatDemoResult(recorded.result) + "\n"), std::string::npos) << replayed;
     Demo demo;
-    std::string error;
-    ASSERT_TRUE(ReadDemo(file, &demo, &error)) << error;
-    EXPECT_EQ(demo.result, game.result);
+    DemoError error;
+    ASSERT_TRUE(ParseDemo(recorded.replay, &demo, &error)) << error.what;
     EXPECT_EQ(demo.frames.size(), traced);
     EXPECT_TRUE(demo.jumps.empty());
     // The new game's own frame reads no keys, whatever is held.
     EXPECT_EQ(FormatKeyLine(demo.frames[0]), "-");
     std::fclose(trace);
-    std::filesystem::remove(file);
 }
 
 TEST_F(ReplaysTest, ASessionRecordsWhatTheWindowDidAndReplaysToItsResult)
@@ -186,21 +172,12 @@ TEST_F(ReplaysTest, ASessionRecordsWhatTheWindowDidAndReplaysToItsResult)
     DemoError error;
     ASSERT_TRUE(ParseDemo(SessionRecording(), &demo, &error)) << error.what;
     EXPECT_EQ(demo.start, DemoStart::START_UP);
-    ASSERT_EQ(demo.jumps.size(), 1u);
-    EXPECT_EQ(demo.jumps[0].state, STATE_QUIT);
-    EXPECT_EQ(demo.jumps[0].frame, demo.frames.size() - 1);
+    EXPECT_EQ(demo.jumps, (std::vector<DemoJump>{DemoJump{static_cast<uint32_t>(demo.frames.size() - 1), STATE_QUIT}}));
     // P is pause's own key, never recorded.
     EXPECT_EQ(FormatKeyLine(demo.frames[2]), "-");
     EXPECT_EQ(demo.result.ships, -1);
     EXPECT_EQ(demo.result.frames, demo.frames.size());
-
-    const std::string file =
-        (std::filesystem::temp_directory_path() / ("wavedart_recorded_session_" + std::to_string(getpid()) + ".demo"))
-            .string();
-    std::ofstream(file, std::ios::binary) << SessionRecording();
-    const std::string replayed = RunTool(file);
-    EXPECT_NE(replayed.find("\n" + FormatDemoResult(demo.result) + "\n"), std::string::npos) << replayed;
-    std::filesystem::remove(file);
+    EXPECT_NE(RunTool(SessionRecording()).find("\n" + FormatDemoResult(demo.result) + "\n"), std::string::npos);
 }
 
 }  // namespace

@@ -15,6 +15,8 @@
 #include "input/key_codes.h"
 #include "platform/headless/headless.h"
 #include "replays/frame_hooks.h"
+#include "replays/playback.h"
+#include "replays/recorder.h"
 
 class ReplaysTest : public ::testing::Test {
 protected:
@@ -27,6 +29,7 @@ protected:
         AppStartUp();
         app_extensions.before_frame = ReplaysBeforeFrame;
         app_extensions.after_frame = ReplaysAfterFrame;
+        SetFinishedGameHandler([this](const FinishedGame& game) { recorded = game; });
     }
 
     void TearDown() override
@@ -53,11 +56,36 @@ protected:
     }
 
     // Flies left into the bank until the game is over.
-    static void CrashUntilGameOver()
+    static void CrashUntilGameOver(int left = DIK_LEFT, int up = DIK_UP, int fire = DIK_SPACE)
     {
         for (int frame = 0; frame < 5000 && game_state != STATE_GAME_OVER; ++frame) {
-            Frame(game_state == STATE_PLAYING ? std::vector<int>{DIK_LEFT, DIK_UP, DIK_SPACE} : std::vector<int>{});
+            Frame(game_state == STATE_PLAYING ? std::vector<int>{left, up, fire} : std::vector<int>{});
         }
         ASSERT_EQ(game_state, STATE_GAME_OVER);
     }
+
+    // A game on hard flown with these keys for faster, fire, left and right:
+    // weaving while firing, then into the bank until it is over; then back
+    // on the main menu, with the game in recorded.
+    void PlayHardGame(int up = DIK_UP, int fire = DIK_SPACE, int left = DIK_LEFT, int right = DIK_RIGHT)
+    {
+        recorded = FinishedGame{};
+        StartGame(DIK_D);
+        for (int i = 0; i < 80; ++i) Frame({up, fire, i % 30 < 15 ? left : right});
+        CrashUntilGameOver(left, up, fire);
+        Frame({DIK_BACK});
+        Frame();
+        ASSERT_EQ(game_state, STATE_MAIN_MENU);
+        ASSERT_FALSE(recorded.replay.empty());
+    }
+
+    // Runs frames with nothing held until a replay has played out; how many.
+    static int PlayOut()
+    {
+        int frames = 0;
+        for (; PlaybackActive() && !PlaybackPlayedOut() && frames < 20000; ++frames) Frame();
+        return frames;
+    }
+
+    FinishedGame recorded;
 };
