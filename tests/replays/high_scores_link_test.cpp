@@ -1,30 +1,18 @@
 // The session hands a game that ends on to the high scores: a score that
 // makes the table asks for initials, keeps the entry with its replay, and
 // the table's screen plays that replay in the game and comes back to itself.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "high_scores/high_scores.h"
+#include "profile/replays.h"
 #include "profile/scores.h"
 #include "replays/demo_file.h"
 #include "replays/demo_play.h"
-#include "replays/playback.h"
 #include "replays_fixture.h"
-#include "session/session_profile.h"
-
-namespace {
-
-namespace fs = std::filesystem;
 
 TEST_F(ReplaysTest, AGameThatMakesTheTableIsKeptWithItsReplayWhichTheTablePlays)
 {
-    const fs::path folder = fs::temp_directory_path() / ("wavedart_links_" + std::to_string(getpid()));
-    fs::remove_all(folder);
-    OpenSessionProfile(folder);
+    OpenScratchProfile();
     ConnectHighScores();
     // A game recorded elsewhere, played here from its start as it was.
     Demo demo;
@@ -46,8 +34,8 @@ TEST_F(ReplaysTest, AGameThatMakesTheTableIsKeptWithItsReplayWhichTheTablePlays)
     const ScoreTables tables = LoadScores(SessionProfile());
     ASSERT_EQ(tables[1].size(), 1u);
     EXPECT_EQ(tables[1][0].score, demo.result.score);
-    std::ifstream kept(folder / "replays" / tables[1][0].replay, std::ios::binary);
-    const std::string text(std::istreambuf_iterator<char>(kept), {});
+    std::string text;
+    ASSERT_TRUE(ReadReplay(SessionProfile(), tables[1][0].replay, &text));
     Demo again;
     DemoError problem;
     ASSERT_TRUE(ParseDemo(text, &again, &problem)) << problem.what;
@@ -61,8 +49,4 @@ TEST_F(ReplaysTest, AGameThatMakesTheTableIsKeptWithItsReplayWhichTheTablePlays)
     Frame({DIK_SPACE});
     EXPECT_FALSE(PlaybackActive());
     EXPECT_EQ(game_state, STATE_HIGH_SCORES);
-    CloseSessionProfile();
-    fs::remove_all(folder);
 }
-
-}  // namespace

@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "app/extensions.h"
@@ -17,6 +19,7 @@
 #include "replays/frame_hooks.h"
 #include "replays/playback.h"
 #include "replays/recorder.h"
+#include "session/session_profile.h"
 
 class ReplaysTest : public ::testing::Test {
 protected:
@@ -34,6 +37,10 @@ protected:
 
     void TearDown() override
     {
+        if (!profile_folder.empty()) {
+            CloseSessionProfile();
+            std::filesystem::remove_all(profile_folder);
+        }
         app_extensions = AppExtensions{};
         AppShutDown();
     }
@@ -87,5 +94,14 @@ protected:
         return frames;
     }
 
+    // The session's profile in a new folder of its own, removed afterwards.
+    void OpenScratchProfile()
+    {
+        profile_folder = std::filesystem::temp_directory_path() / ("wavedart_replays_" + std::to_string(getpid()));
+        std::filesystem::remove_all(profile_folder);
+        OpenSessionProfile(profile_folder);
+    }
+
     FinishedGame recorded;
+    std::filesystem::path profile_folder;
 };
