@@ -172,6 +172,20 @@ shot_like() {
     done
     return 1
 }
+# Starts wavedart.exe from the output folder with ARGS, its messages added to
+# LOG, and waits for its window's first picture, kept in SHOT.png: sets game
+# (the process), window and shown (the picture's brightness and spread), and
+# gives the window the keyboard.
+start_game() {
+    log=$1
+    shot=$2
+    shift 2
+    (cd "$out" && timeout 240 "$wine" "$out/unpacked/wavedart.exe" "$@") 2>>"$log" &
+    game=$!
+    window=$(game_window)
+    shown=$(shot_after "$window" "$shot" "0 0")
+    xdotool windowfocus --sync "$window"
+}
 
 (cd "$out" && timeout 60 "$native/wavedart") 2>"$out/linux.log" &
 linux=$!
@@ -182,10 +196,8 @@ wait "$linux" || true
 
 mkdir "$out/unpacked"
 (cd "$out/unpacked" && cmake -E tar xf "$win/wavedart-windows-x64.zip")
-(cd "$out" && timeout 240 "$wine" "$out/unpacked/wavedart.exe") 2>"$out/windows.log" &
-game=$!
-window=$(game_window)
-menu=$(shot_after "$window" menu-windows "0 0")
+start_game "$out/windows.log" menu-windows
+menu=$shown
 echo "test-windows: main menu brightness and spread: Linux $linux_menu, Windows $menu"
 if alike "$linux_menu" "$menu" 0.02; then
     ok "wavedart.exe shows the main menu"
@@ -193,7 +205,6 @@ else
     fail "wavedart.exe does not show the main menu (see $out/menu-*.png)"
 fi
 
-xdotool windowfocus --sync "$window"
 press n
 difficulty=$(shot_after "$window" difficulty "$menu")
 press e
@@ -238,11 +249,7 @@ esac
 # The Options screen's rows as a picture, which shows every value, with the
 # first row chosen as the screen opens.
 profile="$out/profile"
-(cd "$out" && timeout 120 "$wine" "$out/unpacked/wavedart.exe" --profile "$profile") 2>"$out/options.log" &
-game=$!
-window=$(game_window)
-shot_after "$window" menu-options "0 0" >/dev/null
-xdotool windowfocus --sync "$window"
+start_game "$out/options.log" menu-options --profile "$profile"
 press o
 shot_after "$window" options-first "$menu" >/dev/null
 press Left
@@ -268,11 +275,7 @@ case "$kept" in
     *"volume = 9"*"vsync = off"*) ok "the options changed are kept in settings.txt" ;;
     *) fail "settings.txt holds \"$kept\" after the volume and vsync were changed" ;;
 esac
-(cd "$out" && timeout 120 "$wine" "$out/unpacked/wavedart.exe" --profile "$profile") 2>>"$out/options.log" &
-game=$!
-window=$(game_window)
-shot_after "$window" menu-second "0 0" >/dev/null
-xdotool windowfocus --sync "$window"
+start_game "$out/options.log" menu-second --profile "$profile"
 press o
 shot_after "$window" options-second "$menu" >/dev/null
 press BackSpace
@@ -290,17 +293,14 @@ fi
 # initials are typed, the entry and its replay kept; a second start leaves
 # them as they were, and the kept replay verifies to the score it made.
 scores="$out/scores-profile"
-(cd "$out" && WAVEDART_TEST_PLAY_AS_PLAYER="$root/tests/demos/recorded_game_medium.demo" \
-    timeout 120 "$wine" "$out/unpacked/wavedart.exe" --profile "$scores") 2>"$out/scores.log" &
-game=$!
-window=$(game_window)
+WAVEDART_TEST_PLAY_AS_PLAYER="$root/tests/demos/recorded_game_medium.demo" \
+    start_game "$out/scores.log" scores-start --profile "$scores"
 asking=$(identify -format '%[fx:mean] %[fx:standard_deviation]' "$win/data/menuart/new_high_score_screen.bmp")
 for try in $(seq 120); do
     import -window "$window" "$out/initials.png" 2>/dev/null || true
     alike "$(identify -format '%[fx:mean] %[fx:standard_deviation]' "$out/initials.png")" "$asking" 0.02 && break
     sleep 0.5
 done
-xdotool windowfocus --sync "$window"
 press w
 press Up
 press Up
@@ -316,11 +316,7 @@ press BackSpace
 press Escape
 wait "$game" || true
 entry=$(tr -d '\r' <"$scores/scores.txt" 2>/dev/null | grep '^medium WDT 300 ' || true)
-(cd "$out" && timeout 120 "$wine" "$out/unpacked/wavedart.exe" --profile "$scores") 2>>"$out/scores.log" &
-game=$!
-window=$(game_window)
-shot_after "$window" menu-scores "0 0" >/dev/null
-xdotool windowfocus --sync "$window"
+start_game "$out/scores.log" menu-scores --profile "$scores"
 press Escape
 wait "$game" || true
 replay="$scores/replays/${entry##* }"
