@@ -1,19 +1,13 @@
 #include "added_screens/screen_text.h"
 
-#include <cstring>
-
 #include "graphics/display.h"
+#include "graphics/text_line.h"
 #include "graphics/text_log.h"
 
 namespace {
 
 constexpr int PICTURE_WIDTH = 640;
 constexpr int PICTURE_HEIGHT = 480;
-
-int TextWidth(const char* text)
-{
-    return TEXT_CHAR_WIDTH * static_cast<int>(std::strlen(text));
-}
 
 }  // namespace
 

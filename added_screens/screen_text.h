@@ -6,12 +6,12 @@
 #include <cstdint>
 
 #include "graphics/bitmap.h"
+#include "graphics/text_line.h"
 
-constexpr uint32_t TEXT_WHITE = 0xFFFFFF;
 constexpr uint32_t TEXT_GOLD = 0x68D6FC;
 constexpr uint32_t TEXT_ALERT = 0x5050FF;
-constexpr int TEXT_CHAR_WIDTH = 8;
-constexpr int TEXT_CHAR_HEIGHT = 16;
+constexpr int TEXT_CHAR_WIDTH = GLYPH_WIDTH;
+constexpr int TEXT_CHAR_HEIGHT = GLYPH_HEIGHT;
 
 // The colours of the marks the screens fill in, as indices of the menu
 // palette that every picture is drawn in: a chosen row's bar, and lines

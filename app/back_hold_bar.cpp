@@ -2,9 +2,9 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 
 #include "graphics/display.h"
+#include "graphics/text_line.h"
 #include "graphics/text_log.h"
 #include "input/bindings.h"
 #include "input/control_names.h"
@@ -18,8 +18,6 @@ constexpr int BAR_WIDTH = 200;
 constexpr int BAR_HEIGHT = 8;
 constexpr int BAR_BOTTOM = 48;
 constexpr int LABEL_GAP = 20;
-constexpr int CHAR_WIDTH = 8;
-constexpr uint32_t WHITE = 0xFFFFFF;
 constexpr uint32_t SHADOW = 0x000000;
 
 void Fill(int left, int top, int right, int bottom, uint32_t colour)
@@ -35,13 +33,11 @@ void DrawBackHoldBar()
     if (pad_back_held_ms <= 0) return;
     char label[64];
     std::snprintf(label, sizeof label, "Hold %s to leave the game", ButtonName(bindings[ACTION_BACK].button));
-    const int label_x = (screen_width - CHAR_WIDTH * static_cast<int>(std::strlen(label))) / 2;
     const int top = BAR_BOTTOM - BAR_HEIGHT;
-    DrawText(label, label_x + 1, top - LABEL_GAP + 1, SHADOW, back_surface);
-    DrawText(label, label_x, top - LABEL_GAP, WHITE, back_surface);
+    DrawShadowedText(label, ScreenCentredX(label), top - LABEL_GAP, TEXT_WHITE);
 
     const int left = (screen_width - BAR_WIDTH) / 2;
     const int filled = BAR_WIDTH * pad_back_held_ms / PAD_BACK_HOLD_MS;
     Fill(left - 1, top - 1, left + BAR_WIDTH + 1, BAR_BOTTOM + 1, SHADOW);
-    Fill(left, top, left + filled, BAR_BOTTOM, WHITE);
+    Fill(left, top, left + filled, BAR_BOTTOM, TEXT_WHITE);
 }

@@ -3,13 +3,13 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 
 #include "app/back_hold_bar.h"
 #include "app/game_state.h"
 #include "game/craft.h"
 #include "graphics/bitmap.h"
 #include "graphics/display.h"
+#include "graphics/text_line.h"
 #include "graphics/text_log.h"
 
 Sprite hud_panel;
@@ -23,11 +23,9 @@ constexpr int PANEL_Y = 448;
 // Pixels of this index let the scene show through the panel.
 constexpr int PANEL_SEE_THROUGH = 1;
 constexpr int TEXT_Y = 460;
-constexpr int CHAR_WIDTH = 8;
 constexpr int FUEL_RIGHT = 350;
 constexpr int BLINK_STEP = 15;
 constexpr int BLINK_LAST = 255;
-constexpr uint32_t WHITE = 0xFFFFFF;
 
 // Red 255 with green and blue at the pulse's phase (0x00BBGGRR).
 uint32_t PulseColour()
@@ -55,20 +53,20 @@ int DrawHud()
     DrawSprite(&hud_panel, back_surface);
 
     std::snprintf(text_buffer, sizeof text_buffer, "SCORE  %s", FormatScoreText(score));
-    DrawText(text_buffer, 15, TEXT_Y, WHITE, back_surface);
+    DrawText(text_buffer, 15, TEXT_Y, TEXT_WHITE, back_surface);
 
     // Integer division truncates toward zero, also for a tank burnt below empty.
     std::snprintf(text_buffer, sizeof text_buffer, "FUEL  %d%%", fuel / 10);
-    const int fuel_x = FUEL_RIGHT - CHAR_WIDTH * static_cast<int>(std::strlen(text_buffer));
-    DrawText(text_buffer, fuel_x, TEXT_Y, fuel > FUEL_LOW ? WHITE : PulseColour(), back_surface);
+    const int fuel_x = FUEL_RIGHT - TextWidth(text_buffer);
+    DrawText(text_buffer, fuel_x, TEXT_Y, fuel > FUEL_LOW ? TEXT_WHITE : PulseColour(), back_surface);
     fuel_blink += BLINK_STEP;
     if (fuel_blink > BLINK_LAST) fuel_blink = 0;
 
     std::snprintf(text_buffer, sizeof text_buffer, "SHIPS  %d", lives);
-    DrawText(text_buffer, 470, TEXT_Y, WHITE, back_surface);
+    DrawText(text_buffer, 470, TEXT_Y, TEXT_WHITE, back_surface);
 
     std::snprintf(text_buffer, sizeof text_buffer, "LEVEL  %d", level + 1);
-    const int drawn = DrawText(text_buffer, 550, TEXT_Y, WHITE, back_surface);
+    const int drawn = DrawText(text_buffer, 550, TEXT_Y, TEXT_WHITE, back_surface);
     DrawBackHoldBar();
     return drawn;
 }

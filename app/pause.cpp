@@ -2,12 +2,11 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <iterator>
 
 #include "app/game_state.h"
 #include "graphics/display.h"
-#include "graphics/text_log.h"
+#include "graphics/text_line.h"
 #include "input/bindings.h"
 #include "input/control_names.h"
 #include "input/gamepad.h"
@@ -37,11 +36,7 @@ constexpr PauseText PAUSE_TEXTS[] = {
     {"PAUSED", true},
     {"PAUSED: PAD UNPLUGGED", true},
 };
-constexpr int CHAR_WIDTH = 8;
-constexpr int CHAR_HEIGHT = 16;
 constexpr int LINE_HEIGHT = 24;
-constexpr uint32_t TEXT_WHITE = 0xFFFFFF;
-constexpr uint32_t TEXT_SHADOW = 0x000000;
 
 // The keys among PAUSE_KEYS held in the last play frame.
 unsigned keys_held = 0;
@@ -77,13 +72,10 @@ void FormatPauseHint(const PauseText& text, char* hint, int size)
                   arrows ? "an arrow" : "a steering key");
 }
 
-// White, with a dark shadow one pixel down and right so that it reads over
-// the banks, the water and the actors alike.
+// Shadowed, so that it reads over the banks, the water and the actors alike.
 void DrawCentredLine(const char* text, int y)
 {
-    const int x = (screen_width - CHAR_WIDTH * static_cast<int>(std::strlen(text))) / 2;
-    DrawText(text, x + 1, y + 1, TEXT_SHADOW, back_surface);
-    DrawText(text, x, y, TEXT_WHITE, back_surface);
+    DrawShadowedText(text, ScreenCentredX(text), y, TEXT_WHITE);
 }
 
 void StartPause(int reason)
@@ -91,7 +83,7 @@ void StartPause(int reason)
     play_paused = reason;
     PlatformPauseAudio(1);
     // The back surface still holds the last frame of play.
-    const int title_y = (screen_height - CHAR_HEIGHT) / 2;
+    const int title_y = (screen_height - GLYPH_HEIGHT) / 2;
     char hint[80];
     FormatPauseHint(PAUSE_TEXTS[reason], hint, sizeof hint);
     DrawCentredLine(PAUSE_TEXTS[reason].title, title_y);

@@ -1,18 +1,12 @@
 #include "replays/banner.h"
 
-#include <cstdint>
-#include <cstring>
-
 #include "graphics/display.h"
-#include "graphics/text_log.h"
+#include "graphics/text_line.h"
 
 namespace {
 
-constexpr int GLYPH_WIDTH = 8;
-constexpr int GLYPH_HEIGHT = 16;
 constexpr int TEXT_Y = 6;
 constexpr int MARGIN = 4;
-constexpr uint32_t TEXT_WHITE = 0xFFFFFF;
 
 // The darkest colour of the palette in force, for the box.
 int DarkestIndex()
@@ -33,9 +27,5 @@ int DarkestIndex()
 
 void DrawReplayBanner(const char* text)
 {
-    const int width = GLYPH_WIDTH * static_cast<int>(std::strlen(text));
-    const int x = (screen_width - width) / 2;
-    const DisplayRect box{x - 2 * MARGIN, TEXT_Y - MARGIN, x + width + 2 * MARGIN, TEXT_Y + GLYPH_HEIGHT + MARGIN};
-    FillSurface(back_surface, DarkestIndex(), &box);
-    DrawText(text, x, TEXT_Y, TEXT_WHITE, back_surface);
+    DrawBoxedText(text, ScreenCentredX(text), TEXT_Y, TEXT_WHITE, DarkestIndex(), MARGIN);
 }
