@@ -8,6 +8,7 @@ namespace {
 
 constexpr int PICTURE_WIDTH = 640;
 constexpr int PICTURE_HEIGHT = 480;
+constexpr int ROW_BAR_INSET = 8;
 
 }  // namespace
 
@@ -33,4 +34,9 @@ void FillMark(int left, int top, int right, int bottom, int index)
 {
     const DisplayRect rect{left, top, right, bottom};
     FillSurface(back_surface, index, &rect);
+}
+
+void FillRowBar(int box_left, int box_right, int y, int above, int below)
+{
+    FillMark(box_left + ROW_BAR_INSET, y - above, box_right - ROW_BAR_INSET, y + below, MARK_BAR_INDEX);
 }

@@ -28,3 +28,6 @@ void DrawTextCentred(const char* text, int centre_x, int y, uint32_t colour);
 void DrawTextRight(const char* text, int right_x, int y, uint32_t colour);
 // Fills the rectangle (right and bottom exclusive) with a palette index.
 void FillMark(int left, int top, int right, int bottom, int index);
+// The chosen row's bar across its box, a little in from the box's sides,
+// from above pixels over the row's text at y to below pixels under that.
+void FillRowBar(int box_left, int box_right, int y, int above, int below);

@@ -47,9 +47,7 @@ void DrawTable()
     }
     for (int row = 0; row < static_cast<int>(table.size()); ++row) {
         const int y = TABLE_ROW_FIRST_Y + row * TABLE_ROW_PITCH;
-        if (row == view.selected) {
-            FillMark(TABLE_BOX_LEFT + 8, y - 2, TABLE_BOX_RIGHT - 8, y + 18, MARK_BAR_INDEX);
-        }
+        if (row == view.selected) FillRowBar(TABLE_BOX_LEFT, TABLE_BOX_RIGHT, y, 2, 18);
         DrawRow(table[static_cast<size_t>(row)], row, y, RowMarked(&view, row) ? TEXT_GOLD : TEXT_WHITE);
     }
     if (!score_screens.status.empty()) {

@@ -63,10 +63,7 @@ std::string Shown(SettingKind kind, int action)
 void DrawRow(int row, bool chosen)
 {
     const int y = RowY(row);
-    if (chosen) {
-        FillMark(CONTROLS_BOX_LEFT + 8, y - CONTROLS_BAR_ABOVE, CONTROLS_BOX_RIGHT - 8, y + CONTROLS_BAR_BELOW,
-                 MARK_BAR_INDEX);
-    }
+    if (chosen) FillRowBar(CONTROLS_BOX_LEFT, CONTROLS_BOX_RIGHT, y, CONTROLS_BAR_ABOVE, CONTROLS_BAR_BELOW);
     const uint32_t colour = chosen ? TEXT_GOLD : TEXT_WHITE;
     if (row == RESET_ROW) {
         DrawText("RESET TO DEFAULTS", CONTROLS_LABEL_X, y, colour, back_surface);

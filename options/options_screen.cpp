@@ -71,10 +71,7 @@ void DrawRange(const SettingDef& setting, int value, int y)
 void DrawRow(int row, bool chosen)
 {
     const int y = RowY(row);
-    if (chosen) {
-        FillMark(OPTIONS_BOX_LEFT + 8, y - OPTIONS_BAR_ABOVE, OPTIONS_BOX_RIGHT - 8, y + OPTIONS_BAR_BELOW,
-                 MARK_BAR_INDEX);
-    }
+    if (chosen) FillRowBar(OPTIONS_BOX_LEFT, OPTIONS_BOX_RIGHT, y, OPTIONS_BAR_ABOVE, OPTIONS_BAR_BELOW);
     const uint32_t colour = chosen ? TEXT_GOLD : TEXT_WHITE;
     if (row == SettingRows()) {
         DrawText("CONTROLS", OPTIONS_LABEL_X, y, colour, back_surface);
