@@ -6,11 +6,8 @@
 #include "tools/assetgen/menu_parts.h"
 
 Canvas DrawControlsScreen() {
-    Canvas c = Backdrop(2208, 0.34);
-    Title(c, W / 2, 6, 5);
-    Headline(c, W / 2, 46, 3, "CONTROLS", RAMP_SKY);
-    Box(c, CONTROLS_BOX_LEFT, CONTROLS_BOX_TOP, CONTROLS_BOX_RIGHT - CONTROLS_BOX_LEFT,
-        CONTROLS_BOX_BOTTOM - CONTROLS_BOX_TOP);
+    Canvas c = AddedScreen(2208, 46, "CONTROLS");
+    BoxBetween(c, CONTROLS_BOX_LEFT, CONTROLS_BOX_TOP, CONTROLS_BOX_RIGHT, CONTROLS_BOX_BOTTOM);
     DrawString(c, CONTROLS_LABEL_X, CONTROLS_HEADING_Y, "ACTION", kGold);
     DrawCentred(c, CONTROLS_KEY_CENTRE_X, CONTROLS_HEADING_Y, "KEY", kGold);
     DrawCentred(c, CONTROLS_BUTTON_CENTRE_X, CONTROLS_HEADING_Y, "PAD BUTTON", kGold);

@@ -27,6 +27,8 @@ void Box(Canvas& c, int x, int y, int w, int h) {
     FillRect(c, x + w - 2, y, 2, h, RAMP_GOLD.Shade(6));
 }
 
+void BoxBetween(Canvas& c, int left, int top, int right, int bottom) { Box(c, left, top, right - left, bottom - top); }
+
 void Headline(Canvas& c, int centre_x, int y, int scale, const std::string& text, Ramp ramp) {
     Canvas ink = DisplayTextMask(text, scale);
     int x0 = centre_x - ink.width / 2;
@@ -52,6 +54,13 @@ void Headline(Canvas& c, int centre_x, int y, int scale, const std::string& text
 }
 
 void Title(Canvas& c, int centre_x, int y, int scale) { Headline(c, centre_x, y, scale, "WAVEDART", RAMP_GOLD); }
+
+Canvas AddedScreen(int map_y, int headline_y, const std::string& headline) {
+    Canvas c = Backdrop(map_y, 0.34);
+    Title(c, W / 2, 6, 5);
+    Headline(c, W / 2, headline_y, 3, headline, RAMP_SKY);
+    return c;
+}
 
 void KeyCap(Canvas& c, int x, int y, int w, const std::string& label) {
     FillRect(c, x, y + 2, w, 24, RAMP_GREY.Shade(4));

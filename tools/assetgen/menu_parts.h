@@ -15,9 +15,14 @@ constexpr int H = 480;
 Canvas Backdrop(int map_y, double light);
 // A framed dark box for text.
 void Box(Canvas& c, int x, int y, int w, int h);
+// The same by its edges, right and bottom exclusive, as the layouts give them.
+void BoxBetween(Canvas& c, int left, int top, int right, int bottom);
 // Big lettering in a ramp, lit from above, with a dark rim and a shadow.
 void Headline(Canvas& c, int centre_x, int y, int scale, const std::string& text, Ramp ramp);
 void Title(Canvas& c, int centre_x, int y, int scale);
+// A screen added beside the menus: the river at map row map_y, the title
+// small at the top and the screen's name under it at headline_y.
+Canvas AddedScreen(int map_y, int headline_y, const std::string& headline);
 // A keyboard key with its label, `w` pixels wide.
 void KeyCap(Canvas& c, int x, int y, int w, const std::string& label);
 // An arrow key: the key with a triangle pointing dx, dy.

@@ -9,11 +9,8 @@
 static_assert(MARK_DIM_INDEX == RAMP_STEEL.first + 6, "the empty cells are a dim steel");
 
 Canvas DrawOptionsScreen() {
-    Canvas c = Backdrop(1504, 0.34);
-    Title(c, W / 2, 6, 5);
-    Headline(c, W / 2, 50, 3, "OPTIONS", RAMP_SKY);
-    Box(c, OPTIONS_BOX_LEFT, OPTIONS_BOX_TOP, OPTIONS_BOX_RIGHT - OPTIONS_BOX_LEFT,
-        OPTIONS_BOX_BOTTOM - OPTIONS_BOX_TOP);
+    Canvas c = AddedScreen(1504, 50, "OPTIONS");
+    BoxBetween(c, OPTIONS_BOX_LEFT, OPTIONS_BOX_TOP, OPTIONS_BOX_RIGHT, OPTIONS_BOX_BOTTOM);
     int x = ArrowPair(c, 116, 392, true, "CHOOSE");
     x = ArrowPair(c, x, 392, false, "CHANGE");
     Hint(c, x, 392, 56, "ENTER", "NEXT / OPEN");

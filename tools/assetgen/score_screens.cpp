@@ -10,16 +10,14 @@ static_assert(MARK_BAR_INDEX == RAMP_NAVY.first + 7, "the row bar is navy's ligh
 static_assert(MARK_LINE_INDEX == RAMP_GOLD.first + 10, "the marks are a bright gold");
 
 Canvas DrawHighScoresScreen() {
-    Canvas c = Backdrop(1824, 0.34);
-    Title(c, W / 2, 6, 5);
-    Headline(c, W / 2, 50, 3, "HIGH SCORES", RAMP_SKY);
+    Canvas c = AddedScreen(1824, 50, "HIGH SCORES");
     const char* tabs[] = {"EASY", "MEDIUM", "HARD"};
     for (int i = 0; i < 3; ++i) {
         const int left = TABLE_TAB_CENTRE_X[i] - TABLE_TAB_HALF_WIDTH;
         Well(c, left, TABLE_TAB_Y - 6, 2 * TABLE_TAB_HALF_WIDTH, 28);
         DrawCentred(c, TABLE_TAB_CENTRE_X[i], TABLE_TAB_Y, tabs[i], kBold);
     }
-    Box(c, TABLE_BOX_LEFT, TABLE_BOX_TOP, TABLE_BOX_RIGHT - TABLE_BOX_LEFT, TABLE_BOX_BOTTOM - TABLE_BOX_TOP);
+    BoxBetween(c, TABLE_BOX_LEFT, TABLE_BOX_TOP, TABLE_BOX_RIGHT, TABLE_BOX_BOTTOM);
     DrawString(c, TABLE_RANK_RIGHT_X - TextWidth("#", kGold), TABLE_HEADING_Y, "#", kGold);
     DrawString(c, TABLE_INITIALS_X, TABLE_HEADING_Y, "NAME", kGold);
     DrawString(c, TABLE_SCORE_RIGHT_X - TextWidth("SCORE", kGold), TABLE_HEADING_Y, "SCORE", kGold);
