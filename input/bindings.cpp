@@ -11,8 +11,6 @@ Binding bindings[ACTION_COUNT] = {
 
 namespace {
 
-constexpr unsigned char KEY_DOWN = 0x80;
-
 bool IsAction(int action)
 {
     return action >= 0 && action < ACTION_COUNT;

@@ -10,7 +10,6 @@ namespace {
 
 constexpr unsigned DIRECTION_BUTTONS =
     GAMEPAD_DPAD_UP | GAMEPAD_DPAD_DOWN | GAMEPAD_DPAD_LEFT | GAMEPAD_DPAD_RIGHT;
-constexpr unsigned char KEY_DOWN = 0x80;
 
 struct ButtonKey {
     unsigned button;

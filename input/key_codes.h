@@ -1,6 +1,9 @@
 // DirectInput key codes: the indices of KeyState.
 #pragma once
 
+// A key held down, as KeyState holds it.
+constexpr unsigned char KEY_DOWN = 0x80;
+
 constexpr int DIK_ESCAPE = 0x01;
 constexpr int DIK_1 = 0x02;
 constexpr int DIK_2 = 0x03;

@@ -2,9 +2,10 @@
 
 #include <array>
 
+#include "input/key_codes.h"
+
 namespace {
 
-constexpr unsigned char KEY_DOWN = 0x80;
 constexpr int KEY_COUNT = 256;
 
 std::array<unsigned char, KEY_COUNT> held{};
