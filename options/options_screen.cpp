@@ -1,6 +1,5 @@
 #include "options/options_screen.h"
 
-#include <cctype>
 #include <span>
 #include <string>
 
@@ -47,12 +46,6 @@ int RowY(int row)
     return OPTIONS_ROW_FIRST_Y + row * OPTIONS_ROW_PITCH;
 }
 
-std::string Upper(std::string text)
-{
-    for (char& letter : text) letter = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
-    return text;
-}
-
 // A range as its cells, filled up to the value, and the number beside them.
 void DrawRange(const SettingDef& setting, int value, int y)
 {
@@ -79,7 +72,7 @@ void DrawRow(int row, bool chosen)
         return;
     }
     const SettingDef& setting = SettingTable()[static_cast<std::size_t>(row)];
-    DrawText(Upper(setting.label).c_str(), OPTIONS_LABEL_X, y, colour, back_surface);
+    DrawText(SettingLabelShown(setting).c_str(), OPTIONS_LABEL_X, y, colour, back_surface);
     const int value = SettingInForce(row);
     if (setting.kind == SETTING_RANGE) {
         DrawRange(setting, value, y);

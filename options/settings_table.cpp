@@ -12,6 +12,12 @@
 
 namespace {
 
+std::string Capitals(std::string text)
+{
+    for (char& letter : text) letter = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+    return text;
+}
+
 // The volume's steps as the mixer's master volume: about 3 dB apart, so that
 // each step sounds as much quieter as the last, down to silence at 0. 10 is
 // the game's own level, which the mixer leaves untouched.
@@ -181,12 +187,13 @@ std::string SettingText(const SettingDef& setting, int value)
 std::string SettingShown(const SettingDef& setting, int value)
 {
     if (setting.kind == SETTING_CHOICE) return setting.choices[static_cast<std::size_t>(value)].shown;
-    if (setting.kind == SETTING_KEY || setting.kind == SETTING_BUTTON) {
-        std::string name = SettingText(setting, value);
-        for (char& letter : name) letter = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
-        return name;
-    }
+    if (setting.kind == SETTING_KEY || setting.kind == SETTING_BUTTON) return Capitals(SettingText(setting, value));
     return std::to_string(value);
+}
+
+std::string SettingLabelShown(const SettingDef& setting)
+{
+    return Capitals(setting.label);
 }
 
 std::string SettingValuesText(const SettingDef& setting)

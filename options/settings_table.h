@@ -59,6 +59,8 @@ int FindSettingIndex(const std::string& key);
 std::string SettingText(const SettingDef& setting, int value);
 // The value as the Options screen shows it.
 std::string SettingShown(const SettingDef& setting, int value);
+// The label as the Options screen shows it, in capitals.
+std::string SettingLabelShown(const SettingDef& setting);
 // The values the setting takes, for the player to read: "0 to 10",
 // "window or fullscreen".
 std::string SettingValuesText(const SettingDef& setting);
