@@ -32,6 +32,12 @@ bool Inside(int x, int y, int left, int top, int width, int height)
     return x >= left && x < left + width && y >= top && y < top + height;
 }
 
+// The band of the Backspace hint near the foot of the picture.
+bool OnBackHint(int x, int y)
+{
+    return Inside(x, y, 0, BACK_HINT_Y, 640, BACK_HINT_HEIGHT);
+}
+
 int EntryKey(const MenuList& list, int x, int y)
 {
     for (const MenuEntry& entry : list.entries) {
@@ -105,11 +111,11 @@ int TappedKey(int x, int y)
     case STATE_MAIN_MENU:
         return EntryKey(MAIN_MENU_LIST, x, y);
     case STATE_NEW_GAME_MENU:
-        if (Inside(x, y, 0, BACK_HINT_Y, 640, BACK_HINT_HEIGHT)) return DIK_BACK;
+        if (OnBackHint(x, y)) return DIK_BACK;
         return EntryKey(NEW_GAME_LIST, x, y);
     case STATE_GAME_FINISHED:
     case STATE_GAME_OVER:
-        return Inside(x, y, 0, BACK_HINT_Y, 640, BACK_HINT_HEIGHT) ? DIK_BACK : 0;
+        return OnBackHint(x, y) ? DIK_BACK : 0;
     default:
         return 0;
     }
